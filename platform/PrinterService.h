@@ -1,0 +1,42 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace pellucors {
+
+// One piece of a printed line: move to a column (1 = left edge of the
+// printable area), skip a number of spaces, or print text.
+struct PrintItem {
+    enum class Kind { Column, Spaces, Text };
+    Kind kind;
+    int count = 0;
+    std::string text;
+
+    static PrintItem Column(int column) { return {Kind::Column, column, {}}; }
+    static PrintItem Spaces(int spaces) { return {Kind::Spaces, spaces, {}}; }
+    static PrintItem Text(std::string text) { return {Kind::Text, 0, std::move(text)}; }
+};
+
+// The printer could not take or finish the document; what() is the reason.
+class PrinterError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// One print document on the default printer. The document is opened by the
+// first line and released to the printer by EndDocument. Any call may throw
+// PrinterError.
+class PrinterService {
+public:
+    virtual ~PrinterService() = default;
+    virtual void SetFontName(const std::string& name) = 0;
+    virtual void SetFontSize(double points) = 0;
+    // Ends with a line break; the line is as high as the current font.
+    virtual void PrintLine(const std::vector<PrintItem>& items) = 0;
+    virtual void PrintEmptyLine() = 0;
+    virtual void EndDocument() = 0;
+};
+
+} // namespace pellucors

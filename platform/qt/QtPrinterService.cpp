@@ -1,0 +1,112 @@
+#include "QtPrinterService.h"
+
+#include "FixedPitchFont.h"
+
+#include <QFontMetricsF>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace pellucors {
+
+namespace {
+// "The printer "Office" could not <what>." - the reason shown to the user.
+PrinterError PrinterFailure(const QPrinter& printer, const std::string& what) {
+    const QString name = printer.printerName();
+    return PrinterError("The printer " + (name.isEmpty() ? std::string() : '"' + name.toStdString() + "\" ") +
+                        "could not " + what + ".");
+}
+} // namespace
+
+std::unique_ptr<QtPrinterService> QtPrinterService::ForDefaultPrinter() {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        throw PrinterError("No default printer is installed.");
+    return std::make_unique<QtPrinterService>(
+        std::make_unique<QPrinter>(info, QPrinter::HighResolution));
+}
+
+std::unique_ptr<QtPrinterService> QtPrinterService::ForPdfFile(const QString& path) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    return std::make_unique<QtPrinterService>(std::move(printer));
+}
+
+QtPrinterService::QtPrinterService(std::unique_ptr<QPrinter> printer)
+    : m_printer(std::move(printer)) {
+    m_printer->setDocName(QStringLiteral("Pellucors GPS Data"));
+}
+
+QtPrinterService::~QtPrinterService() {
+    if (m_painter.isActive()) {
+        m_printer->abort();
+        m_painter.end();
+    }
+}
+
+void QtPrinterService::SetFontName(const std::string& name) {
+    m_fontName = QString::fromStdString(name);
+}
+
+void QtPrinterService::SetFontSize(double points) { m_fontPoints = points; }
+
+void QtPrinterService::OpenDocumentIfNeeded() {
+    if (m_open)
+        return;
+    if (!m_painter.begin(m_printer.get())) {
+        throw PrinterFailure(*m_printer, "start the document");
+    }
+    m_open = true;
+    m_nextLineTop = 0.0;
+}
+
+double QtPrinterService::StartLine() {
+    OpenDocumentIfNeeded();
+    m_painter.setFont(FixedPitchFont(m_fontName, m_fontPoints));
+    const double height = m_painter.fontMetrics().lineSpacing();
+    const double pageHeight = m_printer->pageRect(QPrinter::DevicePixel).height();
+    if (m_nextLineTop > 0.0 && m_nextLineTop + height > pageHeight) {
+        if (!m_printer->newPage())
+            throw PrinterFailure(*m_printer, "start a new page");
+        m_nextLineTop = 0.0;
+    }
+    const double top = m_nextLineTop;
+    m_nextLineTop += height;
+    return top;
+}
+
+void QtPrinterService::PrintLine(const std::vector<PrintItem>& items) {
+    const double top = StartLine();
+    const QFontMetricsF metrics(m_painter.font(), m_painter.device());
+    const double charWidth = metrics.horizontalAdvance(QLatin1Char('M'));
+    const double baseline = top + metrics.ascent();
+    double x = 0.0;
+    for (const PrintItem& item : items) {
+        switch (item.kind) {
+        case PrintItem::Kind::Column:
+            x = (item.count - 1) * charWidth;
+            break;
+        case PrintItem::Kind::Spaces:
+            x += item.count * charWidth;
+            break;
+        case PrintItem::Kind::Text: {
+            const QString text = QString::fromStdString(item.text);
+            m_painter.drawText(QPointF(x, baseline), text);
+            x += metrics.horizontalAdvance(text);
+            break;
+        }
+        }
+    }
+}
+
+void QtPrinterService::PrintEmptyLine() { StartLine(); }
+
+void QtPrinterService::EndDocument() {
+    OpenDocumentIfNeeded();
+    m_open = false;
+    if (!m_painter.end() || m_printer->printerState() == QPrinter::Error) {
+        throw PrinterFailure(*m_printer, "finish the document");
+    }
+}
+
+} // namespace pellucors

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/PrinterService.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QString>
+
+#include <memory>
+
+class QPrinter;
+
+namespace pellucors {
+
+// One print document on a QPrinter: the system's default printer (through
+// CUPS) or a PDF file. Columns are counted in the current font's character
+// width, lines are as high as its line spacing, and a line that would run past
+// the printable area starts a new page.
+class QtPrinterService final : public PrinterService {
+public:
+    // Throws PrinterError when no default printer is installed.
+    static std::unique_ptr<QtPrinterService> ForDefaultPrinter();
+    static std::unique_ptr<QtPrinterService> ForPdfFile(const QString& path);
+
+    explicit QtPrinterService(std::unique_ptr<QPrinter> printer);
+    ~QtPrinterService() override; // abandons a document that was not ended
+
+    void SetFontName(const std::string& name) override;
+    void SetFontSize(double points) override;
+    void PrintLine(const std::vector<PrintItem>& items) override;
+    void PrintEmptyLine() override;
+    void EndDocument() override;
+
+private:
+    void OpenDocumentIfNeeded();
+    // Top of the next line of the current font, on a new page when needed.
+    double StartLine();
+
+    std::unique_ptr<QPrinter> m_printer;
+    QPainter m_painter;
+    QString m_fontName = QStringLiteral("Courier");
+    double m_fontPoints = 12.0;
+    double m_nextLineTop = 0.0;
+    bool m_open = false;
+};
+
+} // namespace pellucors

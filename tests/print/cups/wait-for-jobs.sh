@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Wait until the private spooler under DIR has written N job files to DIR/jobs
+# and holds no unfinished job; after TIMEOUT_SECONDS (default 30) fail and show
+# the scheduler's error log.
+# Usage: tests/print/cups/wait-for-jobs.sh DIR N [TIMEOUT_SECONDS]
+set -euo pipefail
+
+[[ $# -ge 2 && $# -le 3 && $2 =~ ^[0-9]+$ && ${3:-30} =~ ^[0-9]+$ ]] ||
+  { echo "usage: $0 DIR N [TIMEOUT_SECONDS]" >&2; exit 2; }
+dir=$1 want=$2 timeout=${3:-30}
+export CUPS_SERVER=$dir/cups.sock
+deadline=$((SECONDS + timeout))
+
+while :; do
+  # The backend renames a file to job-*.pdf only once it is fully written.
+  have=$(find "$dir/jobs" -maxdepth 1 -name 'job-*.pdf' 2>/dev/null | wc -l)
+  # lpstat -o lists jobs not yet completed; if it fails, the scheduler is gone.
+  pending=$(lpstat -o 2>&1) || pending="lpstat failed: $pending"
+  (( have >= want )) && [[ -z $pending ]] && exit 0
+  if (( SECONDS >= deadline )); then
+    echo "$0: $have of $want job files in $dir/jobs after ${timeout}s" >&2
+    [[ -z $pending ]] || echo "unfinished: $pending" >&2
+    # LogLevel is debug: keep warnings, errors and what happened to each job.
+    grep -E '^[^D] |\[Job [0-9]+\]' "$dir/log/error_log" | tail -n 40 >&2 || true
+    exit 1
+  fi
+  sleep 0.2
+done

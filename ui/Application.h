@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/GpsLog.h"
+#include "frmParent.h"
+
+#include <QPointer>
+
+namespace pellucors {
+
+class frmSplash;
+
+// The program's lifetime: the GPS log and the windows, started by Main.
+class Application {
+public:
+    explicit Application(ShellServices services);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // Loads the main window and its three child windows and shows the splash,
+    // whose timer later runs HandOver.
+    void Main();
+    // Unloads the splash and hands over to the main window.
+    void HandOver();
+
+    GpsLog& Log() { return m_log; }
+    // Null after ShutDown has unloaded them.
+    frmParent* Parent() const { return m_parent; }
+    frmSplash* Splash() const;
+
+private:
+    ShellServices m_services;
+    GpsLog m_log;
+    QPointer<frmParent> m_parent;
+    QPointer<frmSplash> m_splash;
+};
+
+} // namespace pellucors

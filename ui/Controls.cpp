@@ -1,0 +1,87 @@
+#include "Controls.h"
+
+#include "Twips.h"
+#include "WindowFonts.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace pellucors {
+
+namespace {
+constexpr double kEntryPoints = 12.0; // text and result boxes
+
+template <typename Control>
+Control* Place(Control* control, const char* name, int left, int top, int width, int height) {
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(TwipsRect(left, top, width, height));
+    return control;
+}
+
+void Describe(QWidget* control, const QString& name, const QString& tooltip) {
+    QString spoken = name;
+    control->setAccessibleName(spoken.remove(QLatin1Char('&')).simplified());
+    if (!tooltip.isEmpty()) {
+        control->setToolTip(tooltip);
+        control->setAccessibleDescription(tooltip);
+    }
+}
+} // namespace
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, int left, int top,
+                  int width, int height, Qt::Alignment alignment) {
+    auto* label = Place(new QLabel(caption, parent), name, left, top, width, height);
+    label->setAlignment(alignment);
+    label->setWordWrap(true);
+    return label;
+}
+
+QLineEdit* MakeTextBox(QWidget* parent, const char* name, const QString& label,
+                       const QString& tooltip, int left, int top, int width, int height) {
+    auto* box = Place(new QLineEdit(parent), name, left, top, width, height);
+    box->setFont(SansFont(kEntryPoints));
+    Describe(box, label, tooltip);
+    return box;
+}
+
+QLabel* MakeResultBox(QWidget* parent, const char* name, const QString& label,
+                      const QString& tooltip, int left, int top, int width, int height) {
+    auto* box = Place(new QLabel(parent), name, left, top, width, height);
+    box->setFont(SansFont(kEntryPoints));
+    box->setFrameStyle(QFrame::Box | QFrame::Plain);
+    box->setLineWidth(1);
+    box->setAlignment(Qt::AlignCenter);
+    box->setTextFormat(Qt::PlainText);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Describe(box, label, tooltip);
+    return box;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QString& tooltip, int left, int top, int width, int height) {
+    auto* button = Place(new QPushButton(caption, parent), name, left, top, width, height);
+    Describe(button, caption, tooltip);
+    return button;
+}
+
+QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption, int left, int top,
+                     int width, int height) {
+    return Place(new QGroupBox(caption, parent), name, left, top, width, height);
+}
+
+void SetTabOrder(std::initializer_list<QWidget*> widgets) {
+    QWidget* previous = nullptr;
+    for (QWidget* widget : widgets) {
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+QString LabelText(const std::string& text) {
+    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+} // namespace pellucors

@@ -1,0 +1,79 @@
+#include "frmAbout.h"
+
+#include "Controls.h"
+#include "Pictures.h"
+#include "Twips.h"
+#include "WindowFonts.h"
+#include "platform/AppInfoService.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+namespace pellucors {
+
+frmAbout::frmAbout(const AppInfoService& appInfo, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About"));
+    setAttribute(Qt::WA_DeleteOnClose); // the close box unloads; Close only hides
+    setModal(false);
+    setFont(SansFont(8.25));
+    setFixedSize(TwipsSize(5730, 3555));
+    CreateControls();
+    Form_Load(appInfo);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void frmAbout::CreateControls() {
+    MakePicture(this, "Image1", Emblem(), 120, 240, 975, 975, false);
+    lblTitle = MakeLabel(this, "lblTitle", QStringLiteral("Application Title"), 1440, 360, 3765,
+                         360, Qt::AlignLeft | Qt::AlignTop);
+    lblTitle->setFont(SansFont(13.5, true));
+    MakePicture(this, "Image2", Logo(), 3000, 960, 2295, 1215, true);
+    auto* Label1 = MakeLabel(this, "Label1", QStringLiteral("Windows 95/98"), 480, 1440, 2055, 375,
+                             Qt::AlignHCenter | Qt::AlignTop);
+    Label1->setFont(SansFont(9.75, true));
+    lblVersion = MakeLabel(this, "lblVersion", QStringLiteral("Version"), 840, 1800, 1365, 225,
+                           Qt::AlignLeft | Qt::AlignTop);
+    lblVersion->setFont(SansFont(9.75, true));
+    auto* lblDisclaimer = MakeLabel(
+        this, "lblDisclaimer",
+        QStringLiteral("Warning: plans made with this program are estimates. Check every "
+                       "result against the client's specifications before flying."),
+        255, 2625, 3870, 585, Qt::AlignLeft | Qt::AlignTop);
+    for (QLabel* black : {lblTitle, lblDisclaimer})
+        black->setStyleSheet(QStringLiteral("color: black"));
+
+    cmdClose = MakeButton(this, "cmdClose", QStringLiteral("&Close"),
+                          QStringLiteral("Closes this window"), 4245, 2760, 1260, 465);
+    cmdClose->setDefault(true);
+    connect(cmdClose, &QPushButton::clicked, this, &frmAbout::cmdClose_Click);
+    // Esc rejects the dialog, which hides it just as Close does.
+    setFocusProxy(cmdClose);
+    for (QLabel* label : findChildren<QLabel*>())
+        label->setFocusPolicy(Qt::NoFocus);
+}
+
+void frmAbout::Form_Load(const AppInfoService& appInfo) {
+    const QString title = QString::fromStdString(appInfo.Title());
+    setWindowTitle(QStringLiteral("About ") + title);
+    lblVersion->setText(QString::fromStdString(VersionText(appInfo)));
+    lblTitle->setText(title);
+}
+
+void frmAbout::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    // The etched separator: a grey line over a white one.
+    QPainter painter(this);
+    painter.setPen(QPen(QColor(128, 128, 128), 1));
+    painter.drawLine(TwipsPoint(90, 2445), TwipsPoint(5654, 2445));
+    painter.setPen(QPen(Qt::white, 2));
+    painter.drawLine(TwipsPoint(105, 2460) + QPoint(0, 1), TwipsPoint(5654, 2460) + QPoint(0, 1));
+}
+
+} // namespace pellucors

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace pellucors {
+
+class AppInfoService;
+
+// Help > About: title, version and pictures. Close (Enter, Esc) hides it;
+// the close box unloads it, so the next About loads it afresh.
+class frmAbout final : public QDialog {
+    Q_OBJECT
+public:
+    frmAbout(const AppInfoService& appInfo, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void CreateControls();
+    void Form_Load(const AppInfoService& appInfo);
+    void cmdClose_Click() { hide(); }
+
+    QLabel* lblTitle = nullptr;
+    QLabel* lblVersion = nullptr;
+    QPushButton* cmdClose = nullptr;
+};
+
+} // namespace pellucors

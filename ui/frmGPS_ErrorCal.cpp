@@ -1,0 +1,107 @@
+#include "frmGPS_ErrorCal.h"
+
+#include "CalculationError.h"
+#include "Controls.h"
+#include "DefaultButtons.h"
+#include "Twips.h"
+#include "UnitOptions.h"
+#include "WindowFonts.h"
+#include "core/ArithmeticError.h"
+#include "core/CheckedArithmetic.h"
+#include "core/NumberText.h"
+#include "core/SurveyMath.h"
+#include "platform/MessageService.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace pellucors {
+
+frmGPS_ErrorCal::frmGPS_ErrorCal(WindowShell& shell, MessageService& messages,
+                                 RegionalSeparators separators, QWidget* parent)
+    : QWidget(parent), m_shell(shell), m_messages(messages), m_separators(std::move(separators)) {
+    setObjectName(QStringLiteral("frmGPS_ErrorCal"));
+    setWindowTitle(QStringLiteral("GPS Error Calculator"));
+    setFont(SansFont(8.25));
+    setFixedSize(TwipsSize(5775, 2805));
+    CreateControls();
+
+    connect(cmdCalculate, &QPushButton::clicked, this, &frmGPS_ErrorCal::cmdCalculate_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &frmGPS_ErrorCal::cmdClear_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmGPS_ErrorCal::cmdClose_Click);
+    optDistance->OnSelected([this](UnitIndex index) { optDistance_Click(index); });
+    new DefaultButtons(*this, cmdCalculate, cmdClear);
+}
+
+void frmGPS_ErrorCal::CreateControls() {
+    auto* lblDistance = MakeLabel(this, "lblDistance", QStringLiteral("Enter Distance:"), 435,
+                                  390, 1170, 330, Qt::AlignRight | Qt::AlignTop);
+    txtDistance = MakeTextBox(this, "txtDistance", lblDistance->text(),
+                              QStringLiteral("Enter Distance here"), 1695, 285, 1800, 540);
+    lblDistance->setBuddy(txtDistance);
+    auto* Label1 = MakeLabel(this, "Label1", QStringLiteral("Total Error in Centimeters"), 330,
+                             1125, 1170, 435, Qt::AlignCenter);
+    lblAnswer = MakeResultBox(this, "lblAnswer", Label1->text(),
+                              QStringLiteral("Answer will appear here in centimeters of error"),
+                              1860, 1125, 1485, 435);
+    optDistance = new UnitOptions(*this, QRect(3795, 75, 1800, 1590), {315, 682, 1050});
+    cmdCalculate =
+        MakeButton(this, "cmdCalculate", QStringLiteral("Calcula&te"),
+                   QStringLiteral("Calculates distance and returns answer in Centimeters"), 420,
+                   1950, 1170, 540);
+    cmdClear = MakeButton(this, "cmdClear", QStringLiteral("C&lear"),
+                          QStringLiteral("Clears the answer and the text box"), 1995, 1950, 1170,
+                          540);
+    cmdClose = MakeButton(this, "cmdClose", QStringLiteral("&Close"),
+                          QStringLiteral("Closes this window"), 3990, 1950, 1170, 540);
+
+    SetTabOrder({txtDistance, cmdCalculate, cmdClear, cmdClose, optDistance->Button(0),
+                 optDistance->Button(1), optDistance->Button(2)});
+    setFocusProxy(txtDistance);
+}
+
+void frmGPS_ErrorCal::CalculateError() {
+    const auto distance = ReadRegionalNumber(txtDistance->text().toStdString(), m_separators);
+    if (!distance) {
+        txtDistance->setFocus();
+        m_messages.Show("Pellucors - Please check your data!", "Please enter a numeric value.",
+                        MessageIcon::Information, MessageButtons::Ok);
+        return;
+    }
+    if (!optDistance->AnySelected()) {
+        ShowUnitReminder(m_messages);
+        return;
+    }
+    try {
+        float distanceKm = NarrowToSingle(*distance);
+        std::string unitName;
+        ConvertToKilometers(distanceKm, m_selectedUnit, unitName, m_messages);
+        const double totalError = TotalGpsError(distanceKm);
+        lblAnswer->setText(
+            QString::fromStdString(DoubleToText(RoundToCents(totalError), m_separators.decimal)));
+    } catch (const ArithmeticError&) {
+        ShowCalculationError(m_messages);
+        return;
+    }
+    txtDistance->clear();
+}
+
+void frmGPS_ErrorCal::cmdCalculate_Click() {
+    CalculateError();
+    txtDistance->setFocus();
+}
+
+void frmGPS_ErrorCal::cmdClear_Click() {
+    txtDistance->clear();
+    lblAnswer->clear();
+    txtDistance->setFocus();
+}
+
+void frmGPS_ErrorCal::optDistance_Click(UnitIndex index) {
+    m_selectedUnit = index;
+    txtDistance->setFocus();
+}
+
+} // namespace pellucors

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "ChildWindow.h"
+#include "core/DistanceUnit.h"
+#include "core/NumericInput.h"
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace pellucors {
+
+class MessageService;
+class UnitOptions;
+
+// The GPS error calculator: the total GPS error in centimetres at a distance
+// from the base station. Logs nothing.
+class frmGPS_ErrorCal final : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr QPoint kHomeTwips{5910, 0};
+
+    frmGPS_ErrorCal(WindowShell& shell, MessageService& messages, RegionalSeparators separators,
+                    QWidget* parent = nullptr);
+
+    UnitIndex SelectedUnit() const { return m_selectedUnit; }
+
+private:
+    void CreateControls();
+    void CalculateError();
+
+    void cmdCalculate_Click();
+    void cmdClear_Click();
+    void cmdClose_Click() { m_shell.CloseChild(ChildWindow::GpsErrorCal); }
+    void optDistance_Click(UnitIndex index);
+
+    WindowShell& m_shell;
+    MessageService& m_messages;
+    RegionalSeparators m_separators;
+    UnitIndex m_selectedUnit = 0;
+
+    QLineEdit* txtDistance = nullptr;
+    QLabel* lblAnswer = nullptr;
+    UnitOptions* optDistance = nullptr;
+    QPushButton* cmdCalculate = nullptr;
+    QPushButton* cmdClear = nullptr;
+    QPushButton* cmdClose = nullptr;
+};
+
+} // namespace pellucors

@@ -1,0 +1,221 @@
+#include "frmGroundStationCal.h"
+
+#include "CalculationError.h"
+#include "Controls.h"
+#include "DefaultButtons.h"
+#include "Twips.h"
+#include "UnitOptions.h"
+#include "WindowFonts.h"
+#include "core/ArithmeticError.h"
+#include "core/CheckedArithmetic.h"
+#include "core/GpsLog.h"
+#include "core/NumberText.h"
+#include "core/SurveyMath.h"
+#include "platform/MessageService.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace pellucors {
+
+namespace {
+constexpr Qt::Alignment kCaption = Qt::AlignRight | Qt::AlignTop;
+constexpr Qt::Alignment kHeading = Qt::AlignHCenter | Qt::AlignTop;
+constexpr const char* kCheckData = "Pellucors - Please check your data!";
+} // namespace
+
+frmGroundStationCal::frmGroundStationCal(WindowShell& shell, GpsLog& log,
+                                         MessageService& messages,
+                                         RegionalSeparators separators, QWidget* parent)
+    : QWidget(parent), m_shell(shell), m_log(log), m_messages(messages),
+      m_separators(std::move(separators)) {
+    setObjectName(QStringLiteral("frmGroundStationCal"));
+    setWindowTitle(QStringLiteral("GPS Data Entry"));
+    setFont(SansFont(8.25));
+    setFixedSize(TwipsSize(5820, 6945));
+    CreateControls();
+
+    connect(cmdEnter, &QPushButton::clicked, this, &frmGroundStationCal::cmdEnter_Click);
+    connect(cmdClearForm, &QPushButton::clicked, this, &frmGroundStationCal::cmdClearForm_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmGroundStationCal::cmdExit_Click);
+    connect(cmdDisplay, &QPushButton::clicked, this, &frmGroundStationCal::cmdDisplay_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmGroundStationCal::cmdClose_Click);
+    optDistance->OnSelected([this](UnitIndex index) { optDistance_Click(index); });
+    new DefaultButtons(*this, cmdEnter, cmdClearForm);
+}
+
+void frmGroundStationCal::CreateControls() {
+    Frame1 = MakeFrame(this, "Frame1", QStringLiteral("Enter Data"), 263, 300, 5295, 5565);
+
+    auto* Label1 = MakeLabel(Frame1, "Label1", QStringLiteral("Line Number:"), 525, 525, 1215,
+                             255, kCaption);
+    txtLineNo = MakeTextBox(Frame1, "txtLineNo", Label1->text(),
+                            QStringLiteral("Enter line designation here"), 1950, 375, 1065, 495);
+    auto* Label2 = MakeLabel(Frame1, "Label2", QStringLiteral("Length  of Flight Line:"), 165,
+                             1102, 1575, 255, kCaption);
+    txtDistance = MakeTextBox(Frame1, "txtDistance", Label2->text(),
+                              QStringLiteral("Enter line length here"), 1950, 975, 1065, 495);
+    auto* Label5 = MakeLabel(Frame1, "Label5", QStringLiteral("Error in Centimeters:"), 210,
+                             1680, 1530, 345, kCaption);
+    txtOkError =
+        MakeTextBox(Frame1, "txtOkError", Label5->text(),
+                    QStringLiteral("Enter error allowed in Centimeters"), 1950, 1575, 1065, 495);
+    Label1->setBuddy(txtLineNo);
+    Label2->setBuddy(txtDistance);
+    Label5->setBuddy(txtOkError);
+
+    optDistance = new UnitOptions(*Frame1, QRect(3240, 450, 1800, 1590), {240, 645, 1050});
+
+    auto* Label4 = MakeLabel(Frame1, "Label4",
+                             QStringLiteral("Number of GPS Ground Stations Required"), 555, 2640,
+                             1215, 615, kHeading);
+    lblNoGroundStations = MakeResultBox(
+        Frame1, "lblNoGroundStations", Label4->text(),
+        QStringLiteral("Returns the number of ground stations required to cover a job"), 555, 3465,
+        1215, 495);
+    lblTitleGPSSpacing = MakeLabel(Frame1, "lblTitleGPSSpacing",
+                                   QStringLiteral("Ground Station Spacing "), 1950, 2625, 1320,
+                                   690, kHeading);
+    lblSpacing = MakeResultBox(Frame1, "lblSpacing", QStringLiteral("Ground Station Spacing"),
+                               QStringLiteral("Returns the spacing based on GPS error"), 2010,
+                               3465, 1215, 495);
+    lblMaxDisTitle = MakeLabel(Frame1, "lblMaxDisTitle",
+                               QStringLiteral("Max Distance  from Base Station with Clients Specs"),
+                               3345, 2520, 1440, 900, kHeading);
+    lblClientsSpec = MakeResultBox(
+        Frame1, "lblClientsSpec", QStringLiteral("Max Distance from Base Station"),
+        QStringLiteral(
+            "Returns the distance away from a ground station based on a clients specifications "),
+        3465, 3465, 1215, 495);
+
+    cmdEnter = MakeButton(Frame1, "cmdEnter", QStringLiteral("&Enter"),
+                          QStringLiteral("Click for each data entry"), 525, 4560, 1215, 495);
+    cmdClearForm =
+        MakeButton(Frame1, "cmdClearForm", QStringLiteral("C&lear"),
+                   QStringLiteral("Clears this windows text boxes and display labels"), 2040, 4560,
+                   1215, 495);
+    cmdExit = MakeButton(Frame1, "cmdExit", QStringLiteral("E&xit"),
+                         QStringLiteral("Ends the program"), 3480, 4560, 1215, 495);
+    cmdDisplay = MakeButton(this, "cmdDisplay", QStringLiteral("&Display GPS Data"),
+                            QStringLiteral("Dispalys the GPS Data window"), 1163, 6120, 1815, 495);
+    cmdClose = MakeButton(this, "cmdClose", QStringLiteral("&Close"),
+                          QStringLiteral("Closes this window"), 3443, 6120, 1215, 495);
+
+    SetTabOrder({txtLineNo, txtDistance, txtOkError, cmdEnter, cmdClearForm, cmdExit,
+                 optDistance->Button(0), optDistance->Button(1), optDistance->Button(2),
+                 cmdDisplay, cmdClose});
+    setFocusProxy(txtLineNo);
+}
+
+void frmGroundStationCal::RejectBox(QLineEdit* box, const char* title, const char* text,
+                                    bool exclamation) {
+    box->setFocus();
+    box->clear();
+    m_messages.Show(title, text, exclamation ? MessageIcon::Exclamation : MessageIcon::Information,
+                    MessageButtons::Ok);
+}
+
+std::optional<frmGroundStationCal::EntryInputs> frmGroundStationCal::CheckInputs() {
+    if (txtLineNo->text().isEmpty()) {
+        RejectBox(txtLineNo, kCheckData, "Please enter a line designation.", false);
+        return std::nullopt;
+    }
+    const auto length = ReadRegionalNumber(txtDistance->text().toStdString(), m_separators);
+    if (!length) {
+        RejectBox(txtDistance, kCheckData,
+                  "Please enter a numeric value greater then zero\r\n"
+                  "for the length of the flight line.",
+                  false);
+        return std::nullopt;
+    }
+    if (!ExceedsAsSingle(*length, 0.0F)) {
+        RejectBox(txtDistance, "Pellucor - Please check your data!",
+                  "Please enter a number larger then zero.\r\n"
+                  "You can not have a flight line that is zero or less in length.",
+                  false);
+        return std::nullopt;
+    }
+    const auto allowed = ReadRegionalNumber(txtOkError->text().toStdString(), m_separators);
+    if (!allowed) {
+        RejectBox(txtOkError, kCheckData,
+                  "Please enter a numeric value greater then zero\r\n"
+                  "for the maximum error allowed.",
+                  false);
+        return std::nullopt;
+    }
+    if (!ExceedsAsSingle(*allowed, 2.0F)) {
+        RejectBox(txtOkError, "Pellucors - Data error!",
+                  "Please enter a numeric value greater then 2\r\n"
+                  "GPS has a built in error of 2 Centimeters.",
+                  true);
+        return std::nullopt;
+    }
+    if (!optDistance->AnySelected()) {
+        optDistance->Select(0);
+        ShowUnitReminder(m_messages);
+        return std::nullopt;
+    }
+    return EntryInputs{*length, *allowed};
+}
+
+void frmGroundStationCal::ProcessEntry() {
+    const auto inputs = CheckInputs();
+    if (!inputs)
+        return;
+    const UnitIndex unit = m_selectedUnit;
+    const auto resultText = [this, unit](float distanceKm) {
+        return QString::fromStdString(SingleToText(
+            NarrowToSingle(RoundToCents(ConvertFromKilometers(distanceKm, unit))),
+            m_separators.decimal));
+    };
+    try {
+        float length = NarrowToSingle(inputs->length);
+        const float allowed = NarrowToSingle(inputs->allowedError);
+        std::string unitName;
+        ConvertToKilometers(length, unit, unitName, m_messages);
+        const float totalError = NarrowToSingle(RoundToCents(TotalGpsError(length)));
+
+        const float maxDistance = MaxBaseDistance(allowed, unit, m_messages);
+        lblClientsSpec->setText(resultText(maxDistance));
+        const std::int16_t count = GroundStationCount(length, maxDistance, allowed, totalError);
+        lblNoGroundStations->setText(QString::fromStdString(CountToText(count)));
+        const float spacing = StationSpacing(length, count);
+        lblSpacing->setText(resultText(spacing));
+
+        const QString name = QString::fromStdString(unitName);
+        lblTitleGPSSpacing->setText(QStringLiteral("Ground Station\nSpacing in\n") + name);
+        lblMaxDisTitle->setText(
+            QStringLiteral("Max Distance from Base Station with Clients Specs\n") + name);
+
+        m_log.AddGpsEntry(txtLineNo->text().toStdString(), length, unitName, count, spacing,
+                          maxDistance, unit);
+    } catch (const ArithmeticError&) {
+        ShowCalculationError(m_messages);
+        return;
+    }
+    txtLineNo->setFocus();
+    txtLineNo->clear();
+    txtDistance->clear();
+    txtOkError->clear();
+}
+
+void frmGroundStationCal::cmdClearForm_Click() {
+    txtLineNo->setFocus();
+    txtLineNo->clear();
+    txtDistance->clear();
+    txtOkError->clear();
+    lblNoGroundStations->clear();
+    lblSpacing->clear();
+    lblClientsSpec->clear();
+    optDistance->Select(0);
+}
+
+void frmGroundStationCal::optDistance_Click(UnitIndex index) {
+    m_selectedUnit = index;
+    txtLineNo->setFocus();
+}
+
+} // namespace pellucors

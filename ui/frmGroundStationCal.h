@@ -1,0 +1,77 @@
+#pragma once
+
+#include "ChildWindow.h"
+#include "core/DistanceUnit.h"
+#include "core/NumericInput.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace pellucors {
+
+class GpsLog;
+class MessageService;
+class UnitOptions;
+
+// The ground station calculator ("GPS Data Entry"): checks one flight line's
+// designation, length and allowed error, shows the stations it needs and logs
+// the entry.
+class frmGroundStationCal final : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr QPoint kHomeTwips{0, 0};
+
+    frmGroundStationCal(WindowShell& shell, GpsLog& log, MessageService& messages,
+                        RegionalSeparators separators, QWidget* parent = nullptr);
+
+    UnitIndex SelectedUnit() const { return m_selectedUnit; }
+    QLineEdit* FirstInput() const { return txtLineNo; }
+
+private:
+    void CreateControls();
+    void ProcessEntry();
+    struct EntryInputs {
+        double length;       // in the selected unit
+        double allowedError; // cm
+    };
+    // The six input checks in order; empty after the first failure's message.
+    std::optional<EntryInputs> CheckInputs();
+    void RejectBox(QLineEdit* box, const char* title, const char* text, bool exclamation);
+
+    void cmdEnter_Click() { ProcessEntry(); }
+    void cmdClearForm_Click();
+    void cmdDisplay_Click() { m_shell.ToggleChild(ChildWindow::DataDisplay); }
+    void cmdClose_Click() { m_shell.CloseChild(ChildWindow::GroundStationCal); }
+    void cmdExit_Click() { m_shell.ShutDown(); }
+    void optDistance_Click(UnitIndex index);
+
+    WindowShell& m_shell;
+    GpsLog& m_log;
+    MessageService& m_messages;
+    RegionalSeparators m_separators;
+    UnitIndex m_selectedUnit = 0;
+
+    QGroupBox* Frame1 = nullptr;
+    QLineEdit* txtLineNo = nullptr;
+    QLineEdit* txtDistance = nullptr;
+    QLineEdit* txtOkError = nullptr;
+    UnitOptions* optDistance = nullptr;
+    QLabel* lblNoGroundStations = nullptr;
+    QLabel* lblTitleGPSSpacing = nullptr;
+    QLabel* lblSpacing = nullptr;
+    QLabel* lblMaxDisTitle = nullptr;
+    QLabel* lblClientsSpec = nullptr;
+    QPushButton* cmdEnter = nullptr;
+    QPushButton* cmdClearForm = nullptr;
+    QPushButton* cmdExit = nullptr;
+    QPushButton* cmdDisplay = nullptr;
+    QPushButton* cmdClose = nullptr;
+};
+
+} // namespace pellucors

@@ -1,0 +1,242 @@
+#include "frmParent.h"
+
+#include "Pictures.h"
+#include "Twips.h"
+#include "platform/AppInfoService.h"
+#include "frmAbout.h"
+#include "frmDataDisplay.h"
+#include "frmGPS_ErrorCal.h"
+#include "frmGroundStationCal.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
+namespace pellucors {
+
+namespace {
+std::size_t Slot(ChildWindow window) { return static_cast<std::size_t>(window); }
+} // namespace
+
+frmParent::frmParent(ShellServices& services, GpsLog& log)
+    : m_services(services), m_log(log), m_workspace(new QMdiArea(this)) {
+    setObjectName(QStringLiteral("frmParent"));
+    setWindowTitle(QString::fromStdString(services.appInfo.Title()));
+    setWindowIcon(QIcon(EmblemLarge()));
+    resize(TwipsSize(5490, 5265));
+    m_workspace->setObjectName(QStringLiteral("workspace"));
+    m_workspace->setBackground(palette().brush(QPalette::Dark));
+    setCentralWidget(m_workspace);
+    CreateMenus();
+    // The menu's shortcuts act whichever child window is active, also where a
+    // text box would take the same key for editing.
+    qApp->installEventFilter(this);
+}
+
+frmParent::~frmParent() { qApp->removeEventFilter(this); }
+
+void frmParent::CreateMenus() {
+    const auto item = [this](QMenu* menu, const char* name, const QString& caption,
+                             const QKeySequence& shortcut) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(shortcut);
+        m_menuShortcuts.append(action);
+        return action;
+    };
+
+    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    connect(item(mnuFile, "mnuFilePrint", QStringLiteral("&Print"), QKeySequence("Ctrl+P")),
+            &QAction::triggered, this, &frmParent::mnuFilePrint_Click);
+    connect(item(mnuFile, "mnuFileExit", QStringLiteral("E&xit"), QKeySequence("Ctrl+X")),
+            &QAction::triggered, this, &frmParent::ShutDown);
+
+    QMenu* mnuWindow = menuBar()->addMenu(QStringLiteral("&Window"));
+    mnuWindow->setObjectName(QStringLiteral("mnuWindow"));
+    const auto toggle = [&](ChildWindow window, const char* name, const QString& caption,
+                            const char* shortcut) {
+        QAction* action = item(mnuWindow, name, caption, QKeySequence(shortcut));
+        action->setCheckable(true);
+        action->setChecked(true);
+        m_windowItems[Slot(window)] = action;
+        // The action has already flipped its mark; act on what it was.
+        connect(action, &QAction::triggered, this, [this, window](bool checked) {
+            MenuItem(window)->setChecked(!checked);
+            ToggleChild(window);
+        });
+    };
+    toggle(ChildWindow::GpsErrorCal, "mnuWindowsGPSError",
+           QStringLiteral("GPS &Error Calculator  On/Off"), "Ctrl+E");
+    toggle(ChildWindow::GroundStationCal, "mnuWindowsGroundStations",
+           QStringLiteral("GPS &Ground Stations On/Off"), "Ctrl+G");
+    toggle(ChildWindow::DataDisplay, "mnuWindowDataDisplay",
+           QStringLiteral("&Data Display On/Off"), "Ctrl+D");
+    mnuWindow->addSeparator()->setObjectName(QStringLiteral("sep1"));
+    connect(item(mnuWindow, "mnuWindowHome", QStringLiteral("&Home Position"),
+                 QKeySequence("Ctrl+H")),
+            &QAction::triggered, this, &frmParent::mnuWindowHome_Click);
+
+    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    connect(item(mnuHelp, "mnuHelpAbout", QStringLiteral("&About"), QKeySequence("Ctrl+A")),
+            &QAction::triggered, this, &frmParent::mnuHelpAbout_Click);
+}
+
+QMdiSubWindow* frmParent::AddChild(ChildWindow window, QWidget* form, QPoint homeTwips) {
+    // No system menu, close, minimise or maximise box: a child window is
+    // hidden only by its Close button or its menu item, which keep the mark.
+    auto* sub = new QMdiSubWindow(m_workspace, Qt::SubWindow | Qt::CustomizeWindowHint |
+                                                   Qt::WindowTitleHint);
+    sub->setObjectName(form->objectName() + QStringLiteral("Window"));
+    sub->setWidget(form);
+    sub->setWindowTitle(form->windowTitle());
+    sub->setSystemMenu(nullptr);
+    sub->setOption(QMdiSubWindow::RubberBandResize, false);
+    m_workspace->addSubWindow(sub);
+    sub->adjustSize();
+    sub->setFixedSize(sub->size());
+    sub->move(TwipsPoint(homeTwips.x(), homeTwips.y()));
+    sub->show();
+    m_subWindows[Slot(window)] = sub;
+    return sub;
+}
+
+frmGPS_ErrorCal& frmParent::GpsErrorCal() {
+    if (!m_subWindows[Slot(ChildWindow::GpsErrorCal)]) {
+        AddChild(ChildWindow::GpsErrorCal,
+                 new frmGPS_ErrorCal(*this, m_services.messages, m_services.separators),
+                 frmGPS_ErrorCal::kHomeTwips);
+    }
+    return *static_cast<frmGPS_ErrorCal*>(SubWindow(ChildWindow::GpsErrorCal)->widget());
+}
+
+frmGroundStationCal& frmParent::GroundStationCal() {
+    if (!m_subWindows[Slot(ChildWindow::GroundStationCal)]) {
+        AddChild(ChildWindow::GroundStationCal,
+                 new frmGroundStationCal(*this, m_log, m_services.messages,
+                                         m_services.separators),
+                 frmGroundStationCal::kHomeTwips);
+    }
+    return *static_cast<frmGroundStationCal*>(
+        SubWindow(ChildWindow::GroundStationCal)->widget());
+}
+
+frmDataDisplay& frmParent::DataDisplay() {
+    if (!m_subWindows[Slot(ChildWindow::DataDisplay)]) {
+        AddChild(ChildWindow::DataDisplay,
+                 new frmDataDisplay(*this, m_log, m_services.messages, m_services.makePrinter),
+                 frmDataDisplay::kHomeTwips);
+    }
+    return *static_cast<frmDataDisplay*>(SubWindow(ChildWindow::DataDisplay)->widget());
+}
+
+QMdiSubWindow* frmParent::SubWindow(ChildWindow window) const {
+    return m_subWindows[Slot(window)];
+}
+
+QAction* frmParent::MenuItem(ChildWindow window) const { return m_windowItems[Slot(window)]; }
+
+frmAbout* frmParent::About() const { return m_about; }
+
+void frmParent::ShowChild(ChildWindow window) {
+    QMdiSubWindow* sub = SubWindow(window);
+    sub->show();
+    m_workspace->setActiveSubWindow(sub);
+    sub->widget()->setFocus();
+}
+
+void frmParent::HandOver() {
+    show();
+    for (const ChildWindow window :
+         {ChildWindow::GpsErrorCal, ChildWindow::GroundStationCal, ChildWindow::DataDisplay}) {
+        // A window switched off during the splash stays off: mark and
+        // visibility must agree.
+        if (MenuItem(window)->isChecked())
+            ShowChild(window);
+    }
+    if (MenuItem(ChildWindow::GroundStationCal)->isChecked()) {
+        ShowChild(ChildWindow::GroundStationCal);
+        GroundStationCal().FirstInput()->setFocus();
+    }
+    activateWindow();
+}
+
+void frmParent::CloseChild(ChildWindow window) {
+    SubWindow(window)->hide();
+    MenuItem(window)->setChecked(false);
+}
+
+void frmParent::ToggleChild(ChildWindow window) {
+    QAction* item = MenuItem(window);
+    if (item->isChecked()) {
+        item->setChecked(false);
+        SubWindow(window)->hide();
+    } else {
+        item->setChecked(true);
+        ShowChild(window);
+    }
+}
+
+void frmParent::mnuFilePrint_Click() { DataDisplay().PrintGpsData(); }
+
+void frmParent::mnuWindowHome_Click() {
+    SubWindow(ChildWindow::DataDisplay)->move(TwipsPoint(5910, 3180));
+    SubWindow(ChildWindow::GpsErrorCal)->move(TwipsPoint(5910, 0));
+    SubWindow(ChildWindow::GroundStationCal)->move(TwipsPoint(0, 0));
+}
+
+void frmParent::mnuHelpAbout_Click() {
+    if (!m_about)
+        m_about = new frmAbout(m_services.appInfo, this);
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+void frmParent::ShutDown() {
+    if (m_shuttingDown)
+        return;
+    m_shuttingDown = true;
+    // Unloading deletes; the handler that called us may still be on the
+    // stack, so the deletions run as soon as it returns, in this order.
+    const auto unload = [](QWidget* window) {
+        if (window) {
+            window->hide();
+            window->deleteLater();
+        }
+    };
+    unload(m_about);
+    unload(SubWindow(ChildWindow::DataDisplay));
+    unload(SubWindow(ChildWindow::GpsErrorCal));
+    unload(SubWindow(ChildWindow::GroundStationCal));
+    unload(this);
+    m_services.endProcess();
+}
+
+void frmParent::closeEvent(QCloseEvent* event) {
+    // The close box ends the program like File > Exit.
+    ShutDown();
+    event->accept();
+}
+
+bool frmParent::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && isActiveWindow()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (const QAction* action : std::as_const(m_menuShortcuts)) {
+            if (action->shortcut() == pressed) {
+                // Not overridden: the menu's shortcut gets the key.
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace pellucors
