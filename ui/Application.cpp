@@ -20,7 +20,7 @@ frmSplash* Application::Splash() const { return m_splash; }
 
 void Application::Main() {
     m_parent = new frmParent(m_services, m_log);
-    m_parent->showMaximized();
+    m_parent->ShowMaximized();
     m_parent->GpsErrorCal();
     m_parent->GroundStationCal();
     m_parent->DataDisplay();

@@ -38,6 +38,16 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, int
     return label;
 }
 
+void FitLabelToText(QLabel* label) {
+    label->setWordWrap(false);
+    const QRect designed = label->geometry();
+    const QSize needed = label->sizeHint();
+    const int width = std::max(designed.width(), needed.width());
+    const int left =
+        label->alignment() & Qt::AlignRight ? designed.right() + 1 - width : designed.left();
+    label->setGeometry(left, designed.top(), width, std::max(designed.height(), needed.height()));
+}
+
 QLineEdit* MakeTextBox(QWidget* parent, const char* name, const QString& label,
                        const QString& tooltip, int left, int top, int width, int height) {
     auto* box = Place(new QLineEdit(parent), name, left, top, width, height);

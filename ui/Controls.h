@@ -20,6 +20,11 @@ namespace pellucors {
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, int left, int top,
                   int width, int height, Qt::Alignment alignment);
 
+// A one-line label that grows to fit its text where the font is wider than
+// designed, keeping the edge its alignment names (right-aligned captions stay
+// flush against their boxes).
+void FitLabelToText(QLabel* label);
+
 // A single-line text box with the 12 pt window font; `label` is what a screen
 // reader announces for it.
 QLineEdit* MakeTextBox(QWidget* parent, const char* name, const QString& label,

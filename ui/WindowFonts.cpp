@@ -1,25 +1,31 @@
 #include "WindowFonts.h"
 
 #include <QFontDatabase>
-#include <QStringList>
 
 namespace pellucors {
 
 QFont FaceFont(const QString& family, double points, bool bold) {
-    QFont font;
-    // Liberation Sans has Arial's metrics, so designed widths still fit.
-    const QStringList families = {family, QStringLiteral("Liberation Sans"),
-                                  QStringLiteral("Arimo"),
-                                  QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()};
-    font.setFamilies(families);
-    font.setStyleHint(QFont::SansSerif);
+    // fontconfig stands in metric-compatible faces (Liberation for Arial and
+    // Times New Roman) where the named one is missing.
+    QFont font(family);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
 }
 
 QFont SansFont(double points, bool bold) {
-    return FaceFont(QStringLiteral("MS Sans Serif"), points, bold);
+    // "MS Sans Serif" has no metric twin; Liberation Sans (Arial's metrics)
+    // keeps the designed captions inside their controls better than the
+    // desktop's default sans.
+    static const QString family = [] {
+        for (const QString& candidate :
+             {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")}) {
+            if (QFontDatabase::hasFamily(candidate))
+                return candidate;
+        }
+        return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    }();
+    return FaceFont(family, points, bold);
 }
 
 } // namespace pellucors

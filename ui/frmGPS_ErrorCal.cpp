@@ -40,6 +40,7 @@ void frmGPS_ErrorCal::CreateControls() {
                                   390, 1170, 330, Qt::AlignRight | Qt::AlignTop);
     txtDistance = MakeTextBox(this, "txtDistance", lblDistance->text(),
                               QStringLiteral("Enter Distance here"), 1695, 285, 1800, 540);
+    FitLabelToText(lblDistance);
     lblDistance->setBuddy(txtDistance);
     auto* Label1 = MakeLabel(this, "Label1", QStringLiteral("Total Error in Centimeters"), 330,
                              1125, 1170, 435, Qt::AlignCenter);

@@ -63,6 +63,9 @@ void frmGroundStationCal::CreateControls() {
     txtOkError =
         MakeTextBox(Frame1, "txtOkError", Label5->text(),
                     QStringLiteral("Enter error allowed in Centimeters"), 1950, 1575, 1065, 495);
+    FitLabelToText(Label1);
+    FitLabelToText(Label2);
+    FitLabelToText(Label5);
     Label1->setBuddy(txtLineNo);
     Label2->setBuddy(txtDistance);
     Label5->setBuddy(txtOkError);

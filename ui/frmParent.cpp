@@ -15,6 +15,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 
 namespace pellucors {
 
@@ -38,6 +39,12 @@ frmParent::frmParent(ShellServices& services, GpsLog& log)
 }
 
 frmParent::~frmParent() { qApp->removeEventFilter(this); }
+
+void frmParent::ShowMaximized() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+    showMaximized();
+}
 
 void frmParent::CreateMenus() {
     const auto item = [this](QMenu* menu, const char* name, const QString& caption,

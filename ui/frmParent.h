@@ -43,6 +43,9 @@ public:
     frmParent(ShellServices& services, GpsLog& log);
     ~frmParent() override;
 
+    // Maximised also where no window manager maximises (a bare X server).
+    void ShowMaximized();
+
     // Each child window is loaded on first use and lives until ShutDown.
     frmGPS_ErrorCal& GpsErrorCal();
     frmGroundStationCal& GroundStationCal();

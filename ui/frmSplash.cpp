@@ -17,17 +17,6 @@
 
 namespace pellucors {
 
-namespace {
-// A label that grows to fit its text, keeping the edge its alignment names.
-void FitToText(QLabel* label) {
-    const QRect designed = label->geometry();
-    const int width = std::max(designed.width(), label->sizeHint().width());
-    const int left = label->alignment() & Qt::AlignRight ? designed.right() + 1 - width
-                                                          : designed.left();
-    label->setGeometry(left, designed.top(), width, std::max(designed.height(),
-                                                             label->sizeHint().height()));
-}
-} // namespace
 
 frmSplash::frmSplash(const AppInfoService& appInfo, std::function<void()> handOver)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
@@ -53,8 +42,7 @@ void frmSplash::CreateControls() {
                   360, 6225, 435, Qt::AlignLeft | Qt::AlignTop);
     lblCompanyProduct->setFont(FaceFont(QStringLiteral("Times New Roman"), 18.75, true));
     lblCompanyProduct->setStyleSheet(QStringLiteral("color: black"));
-    lblCompanyProduct->setWordWrap(false);
-    FitToText(lblCompanyProduct);
+    FitLabelToText(lblCompanyProduct);
 
     lblProductName = MakeLabel(Frame1, "lblProductName", QString(), 2040, 1200, 2895, 525,
                                Qt::AlignLeft | Qt::AlignTop);
@@ -65,13 +53,11 @@ void frmSplash::CreateControls() {
     auto* lblPlatform = MakeLabel(Frame1, "lblPlatform", QStringLiteral("Windows 95/98"), 810,
                                   2640, 2280, 360, Qt::AlignRight | Qt::AlignTop);
     lblPlatform->setFont(FaceFont(QStringLiteral("Arial"), 15.75, true));
-    lblPlatform->setWordWrap(false);
-    FitToText(lblPlatform);
+    FitLabelToText(lblPlatform);
 
     lblVersion = MakeLabel(Frame1, "lblVersion", QStringLiteral("Version"), 1800, 3060, 885, 285,
                            Qt::AlignRight | Qt::AlignTop);
     lblVersion->setFont(FaceFont(QStringLiteral("Arial"), 12, true));
-    lblVersion->setWordWrap(false);
 
     tmrSplash = new QTimer(this);
     tmrSplash->setObjectName(QStringLiteral("tmrSplash"));
@@ -82,7 +68,7 @@ void frmSplash::CreateControls() {
 
 void frmSplash::Form_Load(const AppInfoService& appInfo) {
     lblVersion->setText(QString::fromStdString(VersionText(appInfo)));
-    FitToText(lblVersion);
+    FitLabelToText(lblVersion);
     lblProductName->setText(QString::fromStdString(appInfo.Title()));
     tmrSplash->start();
 }

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Pellucors needs, and only those missing, so a
+# second run costs a few dpkg queries. Usage: deps.sh run|test
+set -euo pipefail
+
+run_packages=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev qt6-qpa-plugins libgl-dev
+    fonts-dejavu-core fonts-liberation
+)
+test_packages=(
+    xvfb xdotool x11-utils xauth
+    cups cups-client poppler-utils
+)
+
+packages=("${run_packages[@]}")
+case "${1:-run}" in
+run) ;;
+test) packages+=("${test_packages[@]}") ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Run as root (or install these packages yourself)." >&2
+    exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}"
