@@ -11,6 +11,7 @@ run_packages=(
 test_packages=(
     xvfb xdotool x11-utils xauth
     cups cups-client poppler-utils
+    dpkg-dev desktop-file-utils appstream file
 )
 
 packages=("${run_packages[@]}")

@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral(PELLUCORS_TITLE));
     QApplication::setApplicationVersion(QStringLiteral(PELLUCORS_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("pellucors"));
+    QApplication::setDesktopFileName(QStringLiteral("net.larkmoor.Pellucors"));
 
     pellucors::QtMessageService messages;
     pellucors::QtAppInfoService appInfo;
