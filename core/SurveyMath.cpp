@@ -21,9 +21,12 @@ void ConvertToKilometers(float& distance, const UnitIndex& unit, std::string& un
         try {
             distance = NarrowToSingle(converted);
         } catch (const ArithmeticError&) {
-            // The caller's variable holds the overflowed value; it abandons it.
-            distance = std::copysign(std::numeric_limits<float>::infinity(),
-                                     static_cast<float>(converted > 0 ? 1 : -1));
+            // The caller's variable holds the overflowed (or NaN) product; it
+            // abandons it.
+            distance = std::isnan(converted)
+                           ? std::numeric_limits<float>::quiet_NaN()
+                           : std::copysign(std::numeric_limits<float>::infinity(),
+                                           static_cast<float>(converted > 0 ? 1 : -1));
             throw;
         }
     }
@@ -47,7 +50,9 @@ double TotalGpsError(float distanceKm) {
     const double b = d * 1000000.0;
     a = a - b;
     a = a + d;
-    return a / 10.0;
+    // Step 7 with the arithmetic check: an infinite distance makes step 5
+    // infinity minus infinity, an invalid operation.
+    return CheckedQuotient(a, 10.0);
 }
 
 float MaxBaseDistance(float allowedErrorCm, UnitIndex unit, MessageService& messages) {
