@@ -7,16 +7,19 @@ namespace pellucors {
 
 Application::Application(ShellServices services)
     : m_services(std::move(services)),
-      m_log(m_services.messages,
-            [this]() -> ListService& { return m_parent->DataDisplay().GpsDataList(); },
-            m_services.separators.decimal) {}
+      m_log(
+          m_services.messages,
+          [this]() -> ListService& { return m_parent->DataDisplay().GpsDataList(); },
+          m_services.separators.decimal) {}
 
 Application::~Application() {
     delete m_splash;
     delete m_parent;
 }
 
-frmSplash* Application::Splash() const { return m_splash; }
+frmSplash* Application::Splash() const {
+    return m_splash;
+}
 
 void Application::Main() {
     m_parent = new frmParent(m_services, m_log);

@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include "ResultBox.h"
 #include "Twips.h"
 #include "WindowFonts.h"
 
@@ -56,16 +57,12 @@ QLineEdit* MakeTextBox(QWidget* parent, const char* name, const QString& label,
     return box;
 }
 
-QLabel* MakeResultBox(QWidget* parent, const char* name, const QString& label,
-                      const QString& tooltip, int left, int top, int width, int height) {
-    auto* box = Place(new QLabel(parent), name, left, top, width, height);
+ResultBox* MakeResultBox(QWidget* parent, const char* name, const QString& label,
+                         const QString& tooltip, int left, int top, int width, int height) {
+    auto* box = Place(new ResultBox(label, parent), name, left, top, width, height);
     box->setFont(SansFont(kEntryPoints));
-    box->setFrameStyle(QFrame::Box | QFrame::Plain);
-    box->setLineWidth(1);
-    box->setAlignment(Qt::AlignCenter);
-    box->setTextFormat(Qt::PlainText);
-    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    Describe(box, label, tooltip);
+    box->setToolTip(tooltip);
+    box->setAccessibleDescription(tooltip);
     return box;
 }
 

@@ -13,6 +13,8 @@ class QWidget;
 
 namespace pellucors {
 
+class ResultBox;
+
 // Control factories for the windows: each control gets its design name as
 // object name, its geometry in twips relative to `parent`, its tooltip, and an
 // accessible name and description so a screen reader can announce it.
@@ -30,9 +32,10 @@ void FitLabelToText(QLabel* label);
 QLineEdit* MakeTextBox(QWidget* parent, const char* name, const QString& label,
                        const QString& tooltip, int left, int top, int width, int height);
 
-// A bordered, centred 12 pt label that shows a result, empty at start.
-QLabel* MakeResultBox(QWidget* parent, const char* name, const QString& label,
-                      const QString& tooltip, int left, int top, int width, int height);
+// A bordered, centred 12 pt label that shows a result, empty at start;
+// `label` is its heading.
+ResultBox* MakeResultBox(QWidget* parent, const char* name, const QString& label,
+                         const QString& tooltip, int left, int top, int width, int height);
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
                         const QString& tooltip, int left, int top, int width, int height);

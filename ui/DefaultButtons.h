@@ -14,8 +14,7 @@ namespace pellucors {
 class DefaultButtons final : public QObject {
     Q_OBJECT
 public:
-    DefaultButtons(QWidget& window, QAbstractButton* defaultButton,
-                   QAbstractButton* cancelButton);
+    DefaultButtons(QWidget& window, QAbstractButton* defaultButton, QAbstractButton* cancelButton);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

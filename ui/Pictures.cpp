@@ -6,9 +6,15 @@
 
 namespace pellucors {
 
-QPixmap Emblem() { return QPixmap(QStringLiteral(":/pellucors/emblem.png")); }
-QPixmap EmblemLarge() { return QPixmap(QStringLiteral(":/pellucors/emblem-256.png")); }
-QPixmap Logo() { return QPixmap(QStringLiteral(":/pellucors/logo.jpg")); }
+QPixmap Emblem() {
+    return QPixmap(QStringLiteral(":/pellucors/emblem.png"));
+}
+QPixmap EmblemLarge() {
+    return QPixmap(QStringLiteral(":/pellucors/emblem-256.png"));
+}
+QPixmap Logo() {
+    return QPixmap(QStringLiteral(":/pellucors/logo.jpg"));
+}
 
 QLabel* MakePicture(QWidget* parent, const char* name, const QPixmap& picture, int left, int top,
                     int width, int height, bool bordered) {

@@ -8,9 +8,9 @@ class QWidget;
 namespace pellucors {
 
 // The program's own pictures, from the compiled-in resources.
-QPixmap Emblem();     // 32 x 32, 256 colours
+QPixmap Emblem();      // 32 x 32, 256 colours
 QPixmap EmblemLarge(); // 256 x 256, for the window icon
-QPixmap Logo();       // 229 x 130 JPEG
+QPixmap Logo();        // 229 x 130 JPEG
 
 // A picture control: `picture` stretched to the control's size, optionally
 // inside a thin single border.

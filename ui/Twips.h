@@ -13,8 +13,7 @@ namespace pellucors {
 constexpr int kTwipsPerPixel = 15;
 
 constexpr int Twips(int twips) {
-    return (twips >= 0 ? twips + kTwipsPerPixel / 2 : twips - kTwipsPerPixel / 2) /
-           kTwipsPerPixel;
+    return (twips >= 0 ? twips + kTwipsPerPixel / 2 : twips - kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
 inline QRect TwipsRect(int left, int top, int width, int height) {
@@ -23,7 +22,11 @@ inline QRect TwipsRect(int left, int top, int width, int height) {
     return {x, y, Twips(left + width) - x, Twips(top + height) - y};
 }
 
-inline QSize TwipsSize(int width, int height) { return {Twips(width), Twips(height)}; }
-inline QPoint TwipsPoint(int left, int top) { return {Twips(left), Twips(top)}; }
+inline QSize TwipsSize(int width, int height) {
+    return {Twips(width), Twips(height)};
+}
+inline QPoint TwipsPoint(int left, int top) {
+    return {Twips(left), Twips(top)};
+}
 
 } // namespace pellucors

@@ -26,8 +26,8 @@ UnitOptions::UnitOptions(QWidget& parent, const QRect& frameTwips,
     : QObject(&parent), m_frame(new QGroupBox(QStringLiteral("Miles/Kilometers"), &parent)),
       m_group(new QButtonGroup(this)) {
     m_frame->setObjectName(QStringLiteral("fraMilesKilo"));
-    m_frame->setGeometry(TwipsRect(frameTwips.x(), frameTwips.y(), frameTwips.width(),
-                                   frameTwips.height()));
+    m_frame->setGeometry(
+        TwipsRect(frameTwips.x(), frameTwips.y(), frameTwips.width(), frameTwips.height()));
     for (std::size_t i = 0; i < kOptions.size(); ++i) {
         auto* button = new QRadioButton(QString::fromLatin1(kOptions[i].caption), m_frame);
         button->setObjectName(QStringLiteral("optDistance%1").arg(i));
@@ -53,7 +53,9 @@ QRadioButton* UnitOptions::Button(UnitIndex index) const {
     return m_buttons.at(static_cast<std::size_t>(index));
 }
 
-bool UnitOptions::AnySelected() const { return m_group->checkedButton() != nullptr; }
+bool UnitOptions::AnySelected() const {
+    return m_group->checkedButton() != nullptr;
+}
 
 void UnitOptions::Select(UnitIndex index) {
     // Selecting the selected button still counts as a selection.

@@ -41,11 +41,11 @@ void frmAbout::CreateControls() {
     lblVersion = MakeLabel(this, "lblVersion", QStringLiteral("Version"), 840, 1800, 1365, 225,
                            Qt::AlignLeft | Qt::AlignTop);
     lblVersion->setFont(SansFont(9.75, true));
-    auto* lblDisclaimer = MakeLabel(
-        this, "lblDisclaimer",
-        QStringLiteral("Warning: plans made with this program are estimates. Check every "
-                       "result against the client's specifications before flying."),
-        255, 2625, 3870, 585, Qt::AlignLeft | Qt::AlignTop);
+    auto* lblDisclaimer =
+        MakeLabel(this, "lblDisclaimer",
+                  QStringLiteral("Warning: plans made with this program are estimates. Check every "
+                                 "result against the client's specifications before flying."),
+                  255, 2625, 3870, 585, Qt::AlignLeft | Qt::AlignTop);
     for (QLabel* black : {lblTitle, lblDisclaimer})
         black->setStyleSheet(QStringLiteral("color: black"));
 

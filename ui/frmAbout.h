@@ -16,6 +16,10 @@ class frmAbout final : public QDialog {
 public:
     frmAbout(const AppInfoService& appInfo, QWidget* parent);
 
+    // Esc hides the window like Close: QDialog's own reject would unload it
+    // (the window deletes itself on close so that the close box unloads it).
+    void reject() override { hide(); }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

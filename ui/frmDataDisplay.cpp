@@ -52,8 +52,8 @@ frmDataDisplay::frmDataDisplay(WindowShell& shell, GpsLog& log, MessageService& 
 }
 
 void frmDataDisplay::CreateControls() {
-    auto* Frame1 = MakeFrame(this, "Frame1", QStringLiteral("GPS Data Display Controls"), 360,
-                             2160, 2535, 1935);
+    auto* Frame1 = MakeFrame(this, "Frame1", QStringLiteral("GPS Data Display Controls"), 360, 2160,
+                             2535, 1935);
     cmdRemove = MakeButton(Frame1, "cmdRemove", QStringLiteral("&Remove Item"),
                            QStringLiteral("Removes the selected item from the listed above"), 360,
                            360, 1815, 495);
@@ -95,6 +95,8 @@ void frmDataDisplay::cmdClear_Click() {
     m_rows.AppendRow(m_titleRow);
 }
 
-void frmDataDisplay::PrintGpsData() { PrintGpsDataOrReport(m_rows, m_makePrinter, m_messages); }
+void frmDataDisplay::PrintGpsData() {
+    PrintGpsDataOrReport(m_rows, m_makePrinter, m_messages);
+}
 
 } // namespace pellucors

@@ -3,6 +3,7 @@
 #include "CalculationError.h"
 #include "Controls.h"
 #include "DefaultButtons.h"
+#include "ResultBox.h"
 #include "Twips.h"
 #include "UnitOptions.h"
 #include "WindowFonts.h"
@@ -36,8 +37,8 @@ frmGPS_ErrorCal::frmGPS_ErrorCal(WindowShell& shell, MessageService& messages,
 }
 
 void frmGPS_ErrorCal::CreateControls() {
-    auto* lblDistance = MakeLabel(this, "lblDistance", QStringLiteral("Enter Distance:"), 435,
-                                  390, 1170, 330, Qt::AlignRight | Qt::AlignTop);
+    auto* lblDistance = MakeLabel(this, "lblDistance", QStringLiteral("Enter Distance:"), 435, 390,
+                                  1170, 330, Qt::AlignRight | Qt::AlignTop);
     txtDistance = MakeTextBox(this, "txtDistance", lblDistance->text(),
                               QStringLiteral("Enter Distance here"), 1695, 285, 1800, 540);
     FitLabelToText(lblDistance);
@@ -52,9 +53,9 @@ void frmGPS_ErrorCal::CreateControls() {
         MakeButton(this, "cmdCalculate", QStringLiteral("Calcula&te"),
                    QStringLiteral("Calculates distance and returns answer in Centimeters"), 420,
                    1950, 1170, 540);
-    cmdClear = MakeButton(this, "cmdClear", QStringLiteral("C&lear"),
-                          QStringLiteral("Clears the answer and the text box"), 1995, 1950, 1170,
-                          540);
+    cmdClear =
+        MakeButton(this, "cmdClear", QStringLiteral("C&lear"),
+                   QStringLiteral("Clears the answer and the text box"), 1995, 1950, 1170, 540);
     cmdClose = MakeButton(this, "cmdClose", QStringLiteral("&Close"),
                           QStringLiteral("Closes this window"), 3990, 1950, 1170, 540);
 
@@ -80,7 +81,7 @@ void frmGPS_ErrorCal::CalculateError() {
         std::string unitName;
         ConvertToKilometers(distanceKm, m_selectedUnit, unitName, m_messages);
         const double totalError = TotalGpsError(distanceKm);
-        lblAnswer->setText(
+        lblAnswer->SetResult(
             QString::fromStdString(DoubleToText(RoundToCents(totalError), m_separators.decimal)));
     } catch (const ArithmeticError&) {
         ShowCalculationError(m_messages);
@@ -96,7 +97,7 @@ void frmGPS_ErrorCal::cmdCalculate_Click() {
 
 void frmGPS_ErrorCal::cmdClear_Click() {
     txtDistance->clear();
-    lblAnswer->clear();
+    lblAnswer->SetResult(QString());
     txtDistance->setFocus();
 }
 

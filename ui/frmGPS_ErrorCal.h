@@ -13,6 +13,7 @@ class QPushButton;
 namespace pellucors {
 
 class MessageService;
+class ResultBox;
 class UnitOptions;
 
 // The GPS error calculator: the total GPS error in centimetres at a distance
@@ -42,7 +43,7 @@ private:
     UnitIndex m_selectedUnit = 0;
 
     QLineEdit* txtDistance = nullptr;
-    QLabel* lblAnswer = nullptr;
+    ResultBox* lblAnswer = nullptr;
     UnitOptions* optDistance = nullptr;
     QPushButton* cmdCalculate = nullptr;
     QPushButton* cmdClear = nullptr;

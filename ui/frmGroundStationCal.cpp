@@ -3,6 +3,7 @@
 #include "CalculationError.h"
 #include "Controls.h"
 #include "DefaultButtons.h"
+#include "ResultBox.h"
 #include "Twips.h"
 #include "UnitOptions.h"
 #include "WindowFonts.h"
@@ -27,8 +28,7 @@ constexpr Qt::Alignment kHeading = Qt::AlignHCenter | Qt::AlignTop;
 constexpr const char* kCheckData = "Pellucors - Please check your data!";
 } // namespace
 
-frmGroundStationCal::frmGroundStationCal(WindowShell& shell, GpsLog& log,
-                                         MessageService& messages,
+frmGroundStationCal::frmGroundStationCal(WindowShell& shell, GpsLog& log, MessageService& messages,
                                          RegionalSeparators separators, QWidget* parent)
     : QWidget(parent), m_shell(shell), m_log(log), m_messages(messages),
       m_separators(std::move(separators)) {
@@ -50,16 +50,16 @@ frmGroundStationCal::frmGroundStationCal(WindowShell& shell, GpsLog& log,
 void frmGroundStationCal::CreateControls() {
     Frame1 = MakeFrame(this, "Frame1", QStringLiteral("Enter Data"), 263, 300, 5295, 5565);
 
-    auto* Label1 = MakeLabel(Frame1, "Label1", QStringLiteral("Line Number:"), 525, 525, 1215,
-                             255, kCaption);
+    auto* Label1 =
+        MakeLabel(Frame1, "Label1", QStringLiteral("Line Number:"), 525, 525, 1215, 255, kCaption);
     txtLineNo = MakeTextBox(Frame1, "txtLineNo", Label1->text(),
                             QStringLiteral("Enter line designation here"), 1950, 375, 1065, 495);
-    auto* Label2 = MakeLabel(Frame1, "Label2", QStringLiteral("Length  of Flight Line:"), 165,
-                             1102, 1575, 255, kCaption);
+    auto* Label2 = MakeLabel(Frame1, "Label2", QStringLiteral("Length  of Flight Line:"), 165, 1102,
+                             1575, 255, kCaption);
     txtDistance = MakeTextBox(Frame1, "txtDistance", Label2->text(),
                               QStringLiteral("Enter line length here"), 1950, 975, 1065, 495);
-    auto* Label5 = MakeLabel(Frame1, "Label5", QStringLiteral("Error in Centimeters:"), 210,
-                             1680, 1530, 345, kCaption);
+    auto* Label5 = MakeLabel(Frame1, "Label5", QStringLiteral("Error in Centimeters:"), 210, 1680,
+                             1530, 345, kCaption);
     txtOkError =
         MakeTextBox(Frame1, "txtOkError", Label5->text(),
                     QStringLiteral("Enter error allowed in Centimeters"), 1950, 1575, 1065, 495);
@@ -72,19 +72,19 @@ void frmGroundStationCal::CreateControls() {
 
     optDistance = new UnitOptions(*Frame1, QRect(3240, 450, 1800, 1590), {240, 645, 1050});
 
-    auto* Label4 = MakeLabel(Frame1, "Label4",
-                             QStringLiteral("Number of GPS Ground Stations Required"), 555, 2640,
-                             1215, 615, kHeading);
+    auto* Label4 =
+        MakeLabel(Frame1, "Label4", QStringLiteral("Number of GPS Ground Stations Required"), 555,
+                  2640, 1215, 615, kHeading);
     lblNoGroundStations = MakeResultBox(
         Frame1, "lblNoGroundStations", Label4->text(),
         QStringLiteral("Returns the number of ground stations required to cover a job"), 555, 3465,
         1215, 495);
-    lblTitleGPSSpacing = MakeLabel(Frame1, "lblTitleGPSSpacing",
-                                   QStringLiteral("Ground Station Spacing "), 1950, 2625, 1320,
-                                   690, kHeading);
+    lblTitleGPSSpacing =
+        MakeLabel(Frame1, "lblTitleGPSSpacing", QStringLiteral("Ground Station Spacing "), 1950,
+                  2625, 1320, 690, kHeading);
     lblSpacing = MakeResultBox(Frame1, "lblSpacing", QStringLiteral("Ground Station Spacing"),
-                               QStringLiteral("Returns the spacing based on GPS error"), 2010,
-                               3465, 1215, 495);
+                               QStringLiteral("Returns the spacing based on GPS error"), 2010, 3465,
+                               1215, 495);
     lblMaxDisTitle = MakeLabel(Frame1, "lblMaxDisTitle",
                                QStringLiteral("Max Distance  from Base Station with Clients Specs"),
                                3345, 2520, 1440, 900, kHeading);
@@ -96,10 +96,9 @@ void frmGroundStationCal::CreateControls() {
 
     cmdEnter = MakeButton(Frame1, "cmdEnter", QStringLiteral("&Enter"),
                           QStringLiteral("Click for each data entry"), 525, 4560, 1215, 495);
-    cmdClearForm =
-        MakeButton(Frame1, "cmdClearForm", QStringLiteral("C&lear"),
-                   QStringLiteral("Clears this windows text boxes and display labels"), 2040, 4560,
-                   1215, 495);
+    cmdClearForm = MakeButton(Frame1, "cmdClearForm", QStringLiteral("C&lear"),
+                              QStringLiteral("Clears this windows text boxes and display labels"),
+                              2040, 4560, 1215, 495);
     cmdExit = MakeButton(Frame1, "cmdExit", QStringLiteral("E&xit"),
                          QStringLiteral("Ends the program"), 3480, 4560, 1215, 495);
     cmdDisplay = MakeButton(this, "cmdDisplay", QStringLiteral("&Display GPS Data"),
@@ -108,8 +107,8 @@ void frmGroundStationCal::CreateControls() {
                           QStringLiteral("Closes this window"), 3443, 6120, 1215, 495);
 
     SetTabOrder({txtLineNo, txtDistance, txtOkError, cmdEnter, cmdClearForm, cmdExit,
-                 optDistance->Button(0), optDistance->Button(1), optDistance->Button(2),
-                 cmdDisplay, cmdClose});
+                 optDistance->Button(0), optDistance->Button(1), optDistance->Button(2), cmdDisplay,
+                 cmdClose});
     setFocusProxy(txtLineNo);
 }
 
@@ -170,9 +169,9 @@ void frmGroundStationCal::ProcessEntry() {
         return;
     const UnitIndex unit = m_selectedUnit;
     const auto resultText = [this, unit](float distanceKm) {
-        return QString::fromStdString(SingleToText(
-            NarrowToSingle(RoundToCents(ConvertFromKilometers(distanceKm, unit))),
-            m_separators.decimal));
+        return QString::fromStdString(
+            SingleToText(NarrowToSingle(RoundToCents(ConvertFromKilometers(distanceKm, unit))),
+                         m_separators.decimal));
     };
     try {
         float length = NarrowToSingle(inputs->length);
@@ -182,16 +181,18 @@ void frmGroundStationCal::ProcessEntry() {
         const float totalError = NarrowToSingle(RoundToCents(TotalGpsError(length)));
 
         const float maxDistance = MaxBaseDistance(allowed, unit, m_messages);
-        lblClientsSpec->setText(resultText(maxDistance));
+        lblClientsSpec->SetResult(resultText(maxDistance));
         const std::int16_t count = GroundStationCount(length, maxDistance, allowed, totalError);
-        lblNoGroundStations->setText(QString::fromStdString(CountToText(count)));
+        lblNoGroundStations->SetResult(QString::fromStdString(CountToText(count)));
         const float spacing = StationSpacing(length, count);
-        lblSpacing->setText(resultText(spacing));
+        lblSpacing->SetResult(resultText(spacing));
 
         const QString name = QString::fromStdString(unitName);
         lblTitleGPSSpacing->setText(QStringLiteral("Ground Station\nSpacing in\n") + name);
         lblMaxDisTitle->setText(
             QStringLiteral("Max Distance from Base Station with Clients Specs\n") + name);
+        lblSpacing->SetHeading(QStringLiteral("Ground Station Spacing in ") + name);
+        lblClientsSpec->SetHeading(QStringLiteral("Max Distance from Base Station in ") + name);
 
         m_log.AddGpsEntry(txtLineNo->text().toStdString(), length, unitName, count, spacing,
                           maxDistance, unit);
@@ -210,9 +211,9 @@ void frmGroundStationCal::cmdClearForm_Click() {
     txtLineNo->clear();
     txtDistance->clear();
     txtOkError->clear();
-    lblNoGroundStations->clear();
-    lblSpacing->clear();
-    lblClientsSpec->clear();
+    lblNoGroundStations->SetResult(QString());
+    lblSpacing->SetResult(QString());
+    lblClientsSpec->SetResult(QString());
     optDistance->Select(0);
 }
 

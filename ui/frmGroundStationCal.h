@@ -17,6 +17,7 @@ namespace pellucors {
 
 class GpsLog;
 class MessageService;
+class ResultBox;
 class UnitOptions;
 
 // The ground station calculator ("GPS Data Entry"): checks one flight line's
@@ -62,11 +63,11 @@ private:
     QLineEdit* txtDistance = nullptr;
     QLineEdit* txtOkError = nullptr;
     UnitOptions* optDistance = nullptr;
-    QLabel* lblNoGroundStations = nullptr;
+    ResultBox* lblNoGroundStations = nullptr;
     QLabel* lblTitleGPSSpacing = nullptr;
-    QLabel* lblSpacing = nullptr;
+    ResultBox* lblSpacing = nullptr;
     QLabel* lblMaxDisTitle = nullptr;
-    QLabel* lblClientsSpec = nullptr;
+    ResultBox* lblClientsSpec = nullptr;
     QPushButton* cmdEnter = nullptr;
     QPushButton* cmdClearForm = nullptr;
     QPushButton* cmdExit = nullptr;

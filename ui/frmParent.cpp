@@ -1,12 +1,13 @@
 #include "frmParent.h"
 
+#include "ChildWindowStyle.h"
 #include "Pictures.h"
 #include "Twips.h"
-#include "platform/AppInfoService.h"
 #include "frmAbout.h"
 #include "frmDataDisplay.h"
 #include "frmGPS_ErrorCal.h"
 #include "frmGroundStationCal.h"
+#include "platform/AppInfoService.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -20,11 +21,14 @@
 namespace pellucors {
 
 namespace {
-std::size_t Slot(ChildWindow window) { return static_cast<std::size_t>(window); }
+std::size_t Slot(ChildWindow window) {
+    return static_cast<std::size_t>(window);
+}
 } // namespace
 
 frmParent::frmParent(ShellServices& services, GpsLog& log)
-    : m_services(services), m_log(log), m_workspace(new QMdiArea(this)) {
+    : m_services(services), m_log(log), m_workspace(new QMdiArea(this)),
+      m_childStyle(std::make_unique<ChildWindowStyle>()) {
     setObjectName(QStringLiteral("frmParent"));
     setWindowTitle(QString::fromStdString(services.appInfo.Title()));
     setWindowIcon(QIcon(EmblemLarge()));
@@ -38,7 +42,11 @@ frmParent::frmParent(ShellServices& services, GpsLog& log)
     qApp->installEventFilter(this);
 }
 
-frmParent::~frmParent() { qApp->removeEventFilter(this); }
+frmParent::~frmParent() {
+    qApp->removeEventFilter(this);
+    // The child windows go before the style their frames use.
+    delete m_workspace;
+}
 
 void frmParent::ShowMaximized() {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -81,12 +89,12 @@ void frmParent::CreateMenus() {
            QStringLiteral("GPS &Error Calculator  On/Off"), "Ctrl+E");
     toggle(ChildWindow::GroundStationCal, "mnuWindowsGroundStations",
            QStringLiteral("GPS &Ground Stations On/Off"), "Ctrl+G");
-    toggle(ChildWindow::DataDisplay, "mnuWindowDataDisplay",
-           QStringLiteral("&Data Display On/Off"), "Ctrl+D");
+    toggle(ChildWindow::DataDisplay, "mnuWindowDataDisplay", QStringLiteral("&Data Display On/Off"),
+           "Ctrl+D");
     mnuWindow->addSeparator()->setObjectName(QStringLiteral("sep1"));
-    connect(item(mnuWindow, "mnuWindowHome", QStringLiteral("&Home Position"),
-                 QKeySequence("Ctrl+H")),
-            &QAction::triggered, this, &frmParent::mnuWindowHome_Click);
+    connect(
+        item(mnuWindow, "mnuWindowHome", QStringLiteral("&Home Position"), QKeySequence("Ctrl+H")),
+        &QAction::triggered, this, &frmParent::mnuWindowHome_Click);
 
     QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -97,12 +105,13 @@ void frmParent::CreateMenus() {
 QMdiSubWindow* frmParent::AddChild(ChildWindow window, QWidget* form, QPoint homeTwips) {
     // No system menu, close, minimise or maximise box: a child window is
     // hidden only by its Close button or its menu item, which keep the mark.
-    auto* sub = new QMdiSubWindow(m_workspace, Qt::SubWindow | Qt::CustomizeWindowHint |
-                                                   Qt::WindowTitleHint);
+    auto* sub =
+        new QMdiSubWindow(nullptr, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     sub->setObjectName(form->objectName() + QStringLiteral("Window"));
     sub->setWidget(form);
     sub->setWindowTitle(form->windowTitle());
     sub->setSystemMenu(nullptr);
+    sub->setStyle(m_childStyle.get());
     sub->setOption(QMdiSubWindow::RubberBandResize, false);
     m_workspace->addSubWindow(sub);
     sub->adjustSize();
@@ -125,12 +134,10 @@ frmGPS_ErrorCal& frmParent::GpsErrorCal() {
 frmGroundStationCal& frmParent::GroundStationCal() {
     if (!m_subWindows[Slot(ChildWindow::GroundStationCal)]) {
         AddChild(ChildWindow::GroundStationCal,
-                 new frmGroundStationCal(*this, m_log, m_services.messages,
-                                         m_services.separators),
+                 new frmGroundStationCal(*this, m_log, m_services.messages, m_services.separators),
                  frmGroundStationCal::kHomeTwips);
     }
-    return *static_cast<frmGroundStationCal*>(
-        SubWindow(ChildWindow::GroundStationCal)->widget());
+    return *static_cast<frmGroundStationCal*>(SubWindow(ChildWindow::GroundStationCal)->widget());
 }
 
 frmDataDisplay& frmParent::DataDisplay() {
@@ -146,9 +153,13 @@ QMdiSubWindow* frmParent::SubWindow(ChildWindow window) const {
     return m_subWindows[Slot(window)];
 }
 
-QAction* frmParent::MenuItem(ChildWindow window) const { return m_windowItems[Slot(window)]; }
+QAction* frmParent::MenuItem(ChildWindow window) const {
+    return m_windowItems[Slot(window)];
+}
 
-frmAbout* frmParent::About() const { return m_about; }
+frmAbout* frmParent::About() const {
+    return m_about;
+}
 
 void frmParent::ShowChild(ChildWindow window) {
     QMdiSubWindow* sub = SubWindow(window);
@@ -189,7 +200,9 @@ void frmParent::ToggleChild(ChildWindow window) {
     }
 }
 
-void frmParent::mnuFilePrint_Click() { DataDisplay().PrintGpsData(); }
+void frmParent::mnuFilePrint_Click() {
+    DataDisplay().PrintGpsData();
+}
 
 void frmParent::mnuWindowHome_Click() {
     SubWindow(ChildWindow::DataDisplay)->move(TwipsPoint(5910, 3180));

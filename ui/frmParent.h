@@ -9,10 +9,12 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
+class QStyle;
 
 namespace pellucors {
 
@@ -81,6 +83,7 @@ private:
     ShellServices& m_services;
     GpsLog& m_log;
     QMdiArea* m_workspace;
+    std::unique_ptr<QStyle> m_childStyle;
     std::array<QPointer<QMdiSubWindow>, 3> m_subWindows{};
     std::array<QAction*, 3> m_windowItems{};
     QPointer<frmAbout> m_about;

@@ -10,13 +10,12 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
 
 namespace pellucors {
-
 
 frmSplash::frmSplash(const AppInfoService& appInfo, std::function<void()> handOver)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
@@ -50,8 +49,8 @@ void frmSplash::CreateControls() {
     MakePicture(Frame1, "Image1", Emblem(), 1080, 1080, 720, 705, false);
     MakePicture(Frame1, "imgLogo", Logo(), 3600, 2280, 2655, 1425, true);
 
-    auto* lblPlatform = MakeLabel(Frame1, "lblPlatform", QStringLiteral("Windows 95/98"), 810,
-                                  2640, 2280, 360, Qt::AlignRight | Qt::AlignTop);
+    auto* lblPlatform = MakeLabel(Frame1, "lblPlatform", QStringLiteral("Windows 95/98"), 810, 2640,
+                                  2280, 360, Qt::AlignRight | Qt::AlignTop);
     lblPlatform->setFont(FaceFont(QStringLiteral("Arial"), 15.75, true));
     FitLabelToText(lblPlatform);
 
@@ -70,6 +69,7 @@ void frmSplash::Form_Load(const AppInfoService& appInfo) {
     lblVersion->setText(QString::fromStdString(VersionText(appInfo)));
     FitLabelToText(lblVersion);
     lblProductName->setText(QString::fromStdString(appInfo.Title()));
+    FitLabelToText(lblProductName);
     tmrSplash->start();
 }
 
@@ -81,8 +81,12 @@ void frmSplash::tmrSplash_Timer() {
 }
 
 // No key or click dismisses the splash.
-void frmSplash::keyPressEvent(QKeyEvent* event) { event->accept(); }
-void frmSplash::mousePressEvent(QMouseEvent* event) { event->accept(); }
+void frmSplash::keyPressEvent(QKeyEvent* event) {
+    event->accept();
+}
+void frmSplash::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
 
 void frmSplash::closeEvent(QCloseEvent* event) {
     // Only the hand-over takes the splash away.

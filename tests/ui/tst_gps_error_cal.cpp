@@ -1,0 +1,238 @@
+#include "ProgramFixture.h"
+#include "ui/frmGPS_ErrorCal.h"
+#include "ui/frmGroundStationCal.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <memory>
+
+using pellucors::ChildWindow;
+using pellucors::MessageButtons;
+using pellucors::MessageIcon;
+using pellucors::test::ProgramFixture;
+
+namespace {
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QRadioButton* UnitButton(const QWidget& window, int index) {
+    const QByteArray name = "optDistance" + QByteArray::number(index);
+    return ProgramFixture::Find<QRadioButton>(window, name.constData());
+}
+} // namespace
+
+class TestGpsErrorCal final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void answers_data();
+    void answers();
+    void nonNumericDistanceKeepsItsText();
+    void clearKeepsTheUnit();
+    void enterCalculatesAndEscClears();
+    void keepsAnswerAndUnitWhileHidden();
+    void unitIsIndependentOfTheGroundStationCalculator();
+    void overflowKeepsAnswerAndDistance();
+
+private:
+    pellucors::frmGPS_ErrorCal& Window() { return m_program->Parent().GpsErrorCal(); }
+    QLineEdit* Distance() { return ProgramFixture::Find<QLineEdit>(Window(), "txtDistance"); }
+    QLabel* Answer() { return ProgramFixture::Find<QLabel>(Window(), "lblAnswer"); }
+    QPushButton* Button(const char* name) {
+        return ProgramFixture::Find<QPushButton>(Window(), name);
+    }
+    void PickUnit(const QWidget& window, int index);
+    // Clicks into the distance box (activating this window) and types.
+    void TypeDistance(const QString& text);
+    void Calculate(int unit, const QString& distance);
+
+    std::unique_ptr<ProgramFixture> m_program;
+};
+
+void TestGpsErrorCal::init() {
+    m_program = std::make_unique<ProgramFixture>(pellucors::RegionalSeparators{".", ","});
+    m_program->Start();
+}
+
+void TestGpsErrorCal::cleanup() {
+    m_program.reset();
+}
+
+void TestGpsErrorCal::PickUnit(const QWidget& window, int index) {
+    QRadioButton* button = UnitButton(window, index);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    QVERIFY(button->isChecked());
+}
+
+void TestGpsErrorCal::TypeDistance(const QString& text) {
+    QTest::mouseClick(Distance(), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), Distance());
+    QTest::keyClicks(Distance(), text);
+}
+
+void TestGpsErrorCal::Calculate(int unit, const QString& distance) {
+    PickUnit(Window(), unit);
+    TypeDistance(distance);
+    QTest::mouseClick(Button("cmdCalculate"), Qt::LeftButton);
+}
+
+void TestGpsErrorCal::answers_data() {
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QString>("distance");
+    QTest::addColumn<QString>("answer");
+
+    QTest::newRow("100 km") << 0 << "100"
+                            << "12";
+    QTest::newRow("25 km") << 0 << "25"
+                           << "4.5";
+    QTest::newRow("at the base station") << 0 << "0"
+                                         << "2";
+    QTest::newRow("1 km") << 0 << "1"
+                          << "2.1";
+    QTest::newRow("25 statute miles") << 1 << "25"
+                                      << "6.02";
+    QTest::newRow("10 nautical miles") << 2 << "10"
+                                       << "3.85";
+    QTest::newRow("-10 km, computed like any distance") << 0 << "-10"
+                                                        << "1";
+    // The group separator is part of the number, not where it ends.
+    QTest::newRow("1,000 km with English separators") << 0 << "1,000"
+                                                      << "102";
+}
+
+void TestGpsErrorCal::answers() {
+    QFETCH(int, unit);
+    QFETCH(QString, distance);
+    QFETCH(QString, answer);
+
+    Calculate(unit, distance);
+
+    QVERIFY(m_program->messages.shown.empty());
+    QCOMPARE(Answer()->text(), answer);
+    QCOMPARE(Distance()->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), Distance());
+}
+
+void TestGpsErrorCal::nonNumericDistanceKeepsItsText() {
+    Calculate(0, "100");
+    QCOMPARE(Answer()->text(), QStringLiteral("12"));
+
+    // The mistyped distance stays so the user can correct it.
+    bool focusedAtMessage = false;
+    m_program->messages.onShow = [&] {
+        focusedAtMessage = QApplication::focusWidget() == Distance();
+    };
+    TypeDistance("abc");
+    QTest::mouseClick(Button("cmdCalculate"), Qt::LeftButton);
+
+    QCOMPARE(m_program->messages.shown.size(), std::size_t{1});
+    const auto& shown = m_program->messages.Last();
+    QCOMPARE(Q(shown.title), QStringLiteral("Pellucors - Please check your data!"));
+    QCOMPARE(Q(shown.text), QStringLiteral("Please enter a numeric value."));
+    QVERIFY(shown.icon == MessageIcon::Information);
+    QVERIFY(shown.buttons == MessageButtons::Ok);
+    QVERIFY(focusedAtMessage);
+    QCOMPARE(Distance()->text(), QStringLiteral("abc"));
+    QCOMPARE(QApplication::focusWidget(), Distance());
+    QCOMPARE(Answer()->text(), QStringLiteral("12"));
+}
+
+void TestGpsErrorCal::clearKeepsTheUnit() {
+    Calculate(1, "25");
+    QCOMPARE(Answer()->text(), QStringLiteral("6.02"));
+    TypeDistance("7");
+
+    QTest::mouseClick(Button("cmdClear"), Qt::LeftButton);
+
+    QCOMPARE(Distance()->text(), QString());
+    QCOMPARE(Answer()->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), Distance());
+    QVERIFY(UnitButton(Window(), 1)->isChecked());
+    QCOMPARE(Window().SelectedUnit(), 1);
+}
+
+void TestGpsErrorCal::enterCalculatesAndEscClears() {
+    TypeDistance("100");
+    QTest::keyClick(Distance(), Qt::Key_Return);
+    QCOMPARE(Answer()->text(), QStringLiteral("12"));
+    QCOMPARE(Distance()->text(), QString());
+
+    TypeDistance("25");
+    QTest::keyClick(Distance(), Qt::Key_Escape);
+    QCOMPARE(Answer()->text(), QString());
+    QCOMPARE(Distance()->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), Distance());
+    QVERIFY(m_program->messages.shown.empty());
+}
+
+void TestGpsErrorCal::keepsAnswerAndUnitWhileHidden() {
+    Calculate(2, "10");
+    TypeDistance("3");
+    QMdiSubWindow* sub = m_program->Parent().SubWindow(ChildWindow::GpsErrorCal);
+    auto* item = ProgramFixture::Find<QAction>(m_program->Parent(), "mnuWindowsGPSError");
+
+    QTest::mouseClick(Button("cmdClose"), Qt::LeftButton);
+    QVERIFY(!sub->isVisible());
+    QVERIFY(!item->isChecked());
+
+    item->trigger();
+    QVERIFY(sub->isVisible());
+    QVERIFY(item->isChecked());
+    QCOMPARE(Answer()->text(), QStringLiteral("3.85"));
+    QCOMPARE(Distance()->text(), QStringLiteral("3"));
+    QVERIFY(UnitButton(Window(), 2)->isChecked());
+    QCOMPARE(Window().SelectedUnit(), 2);
+
+    // Switched off and on from the menu alone, too.
+    item->trigger();
+    QVERIFY(!sub->isVisible());
+    item->trigger();
+    QCOMPARE(Answer()->text(), QStringLiteral("3.85"));
+    QCOMPARE(Window().SelectedUnit(), 2);
+}
+
+void TestGpsErrorCal::unitIsIndependentOfTheGroundStationCalculator() {
+    pellucors::frmGroundStationCal& stations = m_program->Parent().GroundStationCal();
+    PickUnit(Window(), 1);
+    QCOMPARE(stations.SelectedUnit(), 0);
+    QVERIFY(UnitButton(stations, 0)->isChecked());
+
+    PickUnit(stations, 2);
+    QCOMPARE(Window().SelectedUnit(), 1);
+    TypeDistance("25");
+    QTest::mouseClick(Button("cmdCalculate"), Qt::LeftButton);
+    QCOMPARE(Answer()->text(), QStringLiteral("6.02"));
+    QCOMPARE(stations.SelectedUnit(), 2);
+}
+
+void TestGpsErrorCal::overflowKeepsAnswerAndDistance() {
+    Calculate(0, "100");
+    QCOMPARE(Answer()->text(), QStringLiteral("12"));
+
+    // A distance too large in miles ends in a message, never a crash or a wrong answer.
+    Calculate(1, "3e38");
+
+    QCOMPARE(m_program->messages.shown.size(), std::size_t{1});
+    const auto& shown = m_program->messages.Last();
+    QCOMPARE(Q(shown.title), QStringLiteral("Pellucors - Calculation error!"));
+    QCOMPARE(Q(shown.text), QStringLiteral("The numbers entered are too large to calculate.\r\n"
+                                           "Please check your data."));
+    QVERIFY(shown.icon == MessageIcon::Information);
+    QCOMPARE(Answer()->text(), QStringLiteral("12"));
+    QCOMPARE(Distance()->text(), QStringLiteral("3e38"));
+    QCOMPARE(QApplication::focusWidget(), Distance());
+}
+
+QTEST_MAIN(TestGpsErrorCal)
+#include "tst_gps_error_cal.moc"

@@ -1,0 +1,614 @@
+#include "ProgramFixture.h"
+#include "ui/frmDataDisplay.h"
+#include "ui/frmGroundStationCal.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(pellucors::MessageIcon)
+
+using pellucors::ChildWindow;
+using pellucors::MessageButtons;
+using pellucors::MessageIcon;
+using pellucors::test::ProgramFixture;
+
+namespace {
+const char* const kBoxes[] = {"txtLineNo", "txtDistance", "txtOkError"};
+const QString kSpacingHeading = QStringLiteral("Ground Station Spacing ");
+const QString kMaxDistanceHeading =
+    QStringLiteral("Max Distance  from Base Station with Clients Specs");
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+} // namespace
+
+class TestGroundStationCal final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void rejectsTheFirstBadInput_data();
+    void rejectsTheFirstBadInput();
+    void missingUnitSelectsKilometers();
+    void readsTheLengthInTheUsersFormat_data();
+    void readsTheLengthInTheUsersFormat();
+    void showsAndLogsTheStations_data();
+    void showsAndLogsTheStations();
+    void acceptsABlankDesignation();
+    void arithmeticFailureLogsNothing_data();
+    void arithmeticFailureLogsNothing();
+    void clearKeepsTheUnitHeadings();
+    void enterAndEscFromEachBox_data();
+    void enterAndEscFromEachBox();
+    void enterOnAFocusedButtonPressesThatButton();
+    void accessKeys();
+    void displayButtonTogglesTheDataWindow();
+    void closeKeepsTheWindowsContents();
+    void captionsAndTooltips_data();
+    void captionsAndTooltips();
+
+private:
+    void StartProgram(pellucors::RegionalSeparators separators = {".", ","});
+    pellucors::frmGroundStationCal& Window() { return m_program->Parent().GroundStationCal(); }
+    QLineEdit* Box(const char* name) { return ProgramFixture::Find<QLineEdit>(Window(), name); }
+    QLabel* Label(const char* name) { return ProgramFixture::Find<QLabel>(Window(), name); }
+    QPushButton* Button(const char* name) {
+        return ProgramFixture::Find<QPushButton>(Window(), name);
+    }
+    QRadioButton* Unit(int index) {
+        const QByteArray name = "optDistance" + QByteArray::number(index);
+        return ProgramFixture::Find<QRadioButton>(Window(), name.constData());
+    }
+    QListWidget* GpsDataList() {
+        return ProgramFixture::Find<QListWidget>(m_program->Parent().DataDisplay(), "lstGPSData");
+    }
+    QAction* MenuItem(const char* name) {
+        return ProgramFixture::Find<QAction>(m_program->Parent(), name);
+    }
+    void PickUnit(int index);
+    void Type(const char* box, const QString& text);
+    void TypeEntry(const QString& line, const QString& length, const QString& error);
+    void Click(const char* button) { QTest::mouseClick(Button(button), Qt::LeftButton); }
+    QStringList BoxTexts() {
+        return {Box("txtLineNo")->text(), Box("txtDistance")->text(), Box("txtOkError")->text()};
+    }
+
+    std::unique_ptr<ProgramFixture> m_program;
+};
+
+void TestGroundStationCal::StartProgram(pellucors::RegionalSeparators separators) {
+    m_program = std::make_unique<ProgramFixture>(std::move(separators));
+    m_program->Start();
+}
+
+void TestGroundStationCal::init() {
+    StartProgram();
+}
+
+void TestGroundStationCal::cleanup() {
+    m_program.reset();
+}
+
+void TestGroundStationCal::PickUnit(int index) {
+    // On the button's indicator, at its left edge.
+    QRadioButton* button = Unit(index);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    QVERIFY(button->isChecked());
+}
+
+void TestGroundStationCal::Type(const char* box, const QString& text) {
+    QLineEdit* edit = Box(box);
+    edit->setFocus();
+    QTest::keyClicks(edit, text);
+}
+
+void TestGroundStationCal::TypeEntry(const QString& line, const QString& length,
+                                     const QString& error) {
+    Type("txtLineNo", line);
+    Type("txtDistance", length);
+    Type("txtOkError", error);
+}
+
+void TestGroundStationCal::rejectsTheFirstBadInput_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<MessageIcon>("icon");
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<QStringList>("boxesAfter");
+
+    const QString checkData = QStringLiteral("Pellucors - Please check your data!");
+    const QString lengthText = QStringLiteral("Please enter a numeric value greater then zero\r\n"
+                                              "for the length of the flight line.");
+    const QString zeroTitle = QStringLiteral("Pellucor - Please check your data!");
+    const QString zeroText =
+        QStringLiteral("Please enter a number larger then zero.\r\n"
+                       "You can not have a flight line that is zero or less in length.");
+    const QString errorText = QStringLiteral("Please enter a numeric value greater then zero\r\n"
+                                             "for the maximum error allowed.");
+    const QString builtInTitle = QStringLiteral("Pellucors - Data error!");
+    const QString builtInText = QStringLiteral("Please enter a numeric value greater then 2\r\n"
+                                               "GPS has a built in error of 2 Centimeters.");
+    const auto Info = MessageIcon::Information;
+    const auto lengthRejected =
+        QStringList{"focus cmdEnter", "focus txtDistance", "empty txtDistance", "message"};
+    const auto errorRejected =
+        QStringList{"focus cmdEnter", "focus txtOkError", "empty txtOkError", "message"};
+
+    // The designation is asked for first even when everything else is wrong too.
+    QTest::newRow("no designation, bad length and error")
+        << ""
+        << "abc"
+        << "1" << checkData << "Please enter a line designation." << Info
+        << QStringList{"focus cmdEnter", "focus txtLineNo", "message"}
+        << QStringList{"", "abc", "1"};
+    QTest::newRow("length typed as abc")
+        << "L1"
+        << "abc"
+        << "5" << checkData << lengthText << Info << lengthRejected << QStringList{"L1", "", "5"};
+    QTest::newRow("length with trailing letters 12abc")
+        << "L1"
+        << "12abc"
+        << "5" << checkData << lengthText << Info << lengthRejected << QStringList{"L1", "", "5"};
+    QTest::newRow("zero length") << "L1"
+                                 << "0"
+                                 << "5" << zeroTitle << zeroText << Info << lengthRejected
+                                 << QStringList{"L1", "", "5"};
+    QTest::newRow("negative length -5")
+        << "L1"
+        << "-5"
+        << "5" << zeroTitle << zeroText << Info << lengthRejected << QStringList{"L1", "", "5"};
+    QTest::newRow("length 0.0") << "L1"
+                                << "0.0"
+                                << "5" << zeroTitle << zeroText << Info << lengthRejected
+                                << QStringList{"L1", "", "5"};
+    // A length too small for the computation is zero to it, so the user hears so.
+    QTest::newRow("length 1e-50 that the computation sees as zero")
+        << "L1"
+        << "1e-50"
+        << "5" << zeroTitle << zeroText << Info << lengthRejected << QStringList{"L1", "", "5"};
+    QTest::newRow("allowed error typed as abc")
+        << "L1"
+        << "100"
+        << "abc" << checkData << errorText << Info << errorRejected << QStringList{"L1", "100", ""};
+    QTest::newRow("allowed error of exactly 2 cm")
+        << "L1"
+        << "100"
+        << "2" << builtInTitle << builtInText << MessageIcon::Exclamation << errorRejected
+        << QStringList{"L1", "100", ""};
+    QTest::newRow("allowed error of 1.5 cm")
+        << "L1"
+        << "100"
+        << "1.5" << builtInTitle << builtInText << MessageIcon::Exclamation << errorRejected
+        << QStringList{"L1", "100", ""};
+    // An error that is 2 cm once computed must get this message, not a division by zero.
+    QTest::newRow("allowed error 2.00000001 that the computation sees as 2")
+        << "L1"
+        << "100"
+        << "2.00000001" << builtInTitle << builtInText << MessageIcon::Exclamation << errorRejected
+        << QStringList{"L1", "100", ""};
+}
+
+void TestGroundStationCal::rejectsTheFirstBadInput() {
+    QFETCH(QString, line);
+    QFETCH(QString, length);
+    QFETCH(QString, error);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QFETCH(MessageIcon, icon);
+    QFETCH(QStringList, events);
+    QFETCH(QStringList, boxesAfter);
+
+    TypeEntry(line, length, error);
+
+    // What happens to focus and box texts up to the moment the message opens.
+    QStringList seen;
+    QObject recorder;
+    connect(qApp, &QApplication::focusChanged, &recorder, [&seen](QWidget*, QWidget* now) {
+        if (now)
+            seen << QStringLiteral("focus ") + now->objectName();
+    });
+    for (const char* name : kBoxes) {
+        QLineEdit* box = Box(name);
+        connect(box, &QLineEdit::textChanged, &recorder, [&seen, box](const QString& now) {
+            if (now.isEmpty())
+                seen << QStringLiteral("empty ") + box->objectName();
+        });
+    }
+    m_program->messages.onShow = [&seen] { seen << QStringLiteral("message"); };
+
+    Click("cmdEnter");
+
+    QCOMPARE(seen, events);
+    QCOMPARE(m_program->messages.shown.size(), std::size_t{1});
+    const auto& shown = m_program->messages.Last();
+    QCOMPARE(Q(shown.title), title);
+    QCOMPARE(Q(shown.text), text);
+    QCOMPARE(shown.icon, icon);
+    QVERIFY(shown.buttons == MessageButtons::Ok);
+    QCOMPARE(BoxTexts(), boxesAfter);
+    QCOMPARE(Label("lblNoGroundStations")->text(), QString());
+    QCOMPARE(Label("lblTitleGPSSpacing")->text(), kSpacingHeading);
+    QCOMPARE(m_program->Log().EntryCount(), 0);
+    QCOMPARE(GpsDataList()->count(), 1);
+}
+
+void TestGroundStationCal::missingUnitSelectsKilometers() {
+    PickUnit(1);
+    TypeEntry("L1", "100", "5");
+    // No button selected: only reachable when the toolkit reports none.
+    auto* group = Window().findChild<QButtonGroup*>();
+    QVERIFY(group);
+    group->setExclusive(false);
+    Unit(1)->setChecked(false);
+    group->setExclusive(true);
+    QVERIFY(!group->checkedButton());
+
+    bool kilometersAtMessage = false;
+    m_program->messages.onShow = [&] { kilometersAtMessage = Unit(0)->isChecked(); };
+    Click("cmdEnter");
+
+    QCOMPARE(m_program->messages.shown.size(), std::size_t{1});
+    QCOMPARE(Q(m_program->messages.Last().title),
+             QStringLiteral("Pellucor - You forgot something!"));
+    QCOMPARE(Q(m_program->messages.Last().text),
+             QStringLiteral("Please select whether the distance\r\nis to be calculated in...\r\n"
+                            "1. Kilometers\r\n2. Nautical Miles or\r\n3. Statute Miles"));
+    QVERIFY(kilometersAtMessage);
+    QVERIFY(!Unit(1)->isChecked());
+    QVERIFY(!Unit(2)->isChecked());
+    QCOMPARE(Window().SelectedUnit(), 0);
+    QCOMPARE(QApplication::focusWidget(), Box("txtLineNo"));
+    QCOMPARE(BoxTexts(), (QStringList{"L1", "100", "5"}));
+    QCOMPARE(m_program->Log().EntryCount(), 0);
+}
+
+void TestGroundStationCal::readsTheLengthInTheUsersFormat_data() {
+    QTest::addColumn<QString>("decimal");
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<float>("loggedLength");
+    QTest::addColumn<QString>("spacing");
+
+    QTest::newRow("1e3 km") << "."
+                            << ","
+                            << "1e3" << true << 1000.0F << "29.41";
+    // A group separator must not cut the number short: 1,000 km is not 1 km.
+    QTest::newRow("1,000 km with English separators") << "."
+                                                      << ","
+                                                      << "1,000" << true << 1000.0F << "29.41";
+    QTest::newRow("2,5 km where the comma is the decimal separator")
+        << ","
+        << "."
+        << "2,5" << true << 2.5F << "2,5";
+    QTest::newRow("1.5 km where the point groups thousands") << ","
+                                                             << "."
+                                                             << "1.5" << false << 0.0F << "";
+}
+
+void TestGroundStationCal::readsTheLengthInTheUsersFormat() {
+    QFETCH(QString, decimal);
+    QFETCH(QString, group);
+    QFETCH(QString, length);
+    QFETCH(bool, accepted);
+    QFETCH(float, loggedLength);
+    QFETCH(QString, spacing);
+
+    StartProgram({decimal.toStdString(), group.toStdString()});
+    TypeEntry("L1", length, "5");
+    Click("cmdEnter");
+
+    QCOMPARE(Label("lblSpacing")->text(), spacing);
+    if (accepted) {
+        QVERIFY(m_program->messages.shown.empty());
+        QCOMPARE(m_program->Log().EntryCount(), 1);
+        QCOMPARE(m_program->Log().Entry(0).lineLength, loggedLength);
+    } else {
+        QCOMPARE(m_program->messages.shown.size(), std::size_t{1});
+        QCOMPARE(Q(m_program->messages.Last().text),
+                 QStringLiteral("Please enter a numeric value greater then zero\r\n"
+                                "for the length of the flight line."));
+        QCOMPARE(m_program->Log().EntryCount(), 0);
+    }
+}
+
+void TestGroundStationCal::showsAndLogsTheStations_data() {
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("maxDistance");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("spacing");
+    QTest::addColumn<QString>("unitName");
+    QTest::addColumn<QString>("row");
+
+    QTest::newRow("100 km line at 5 cm") << 0 << "100"
+                                         << "5"
+                                         << "30"
+                                         << "4"
+                                         << "25"
+                                         << "Kilometers"
+                                         << "L7   100       4     K      25      30";
+    QTest::newRow("90 km line at 5 cm, a whole number of stretches")
+        << 0 << "90"
+        << "5"
+        << "30"
+        << "3"
+        << "30"
+        << "Kilometers"
+        << "L7   90        3     K      30      30";
+    // Values under a unit-named heading are in that unit, not in kilometres.
+    QTest::newRow("25 statute mile line at 5 cm") << 1 << "25"
+                                                  << "5"
+                                                  << "18.64"
+                                                  << "2"
+                                                  << "12.5"
+                                                  << "Statute Miles"
+                                                  << "L7   25        2     SM     12.5    18.64";
+    QTest::newRow("10 nautical mile line at 3 cm") << 2 << "10"
+                                                   << "3"
+                                                   << "5.4"
+                                                   << "2"
+                                                   << "5"
+                                                   << "Nautical Miles"
+                                                   << "L7   10        2     NM     5       5.4";
+}
+
+void TestGroundStationCal::showsAndLogsTheStations() {
+    QFETCH(int, unit);
+    QFETCH(QString, length);
+    QFETCH(QString, error);
+    QFETCH(QString, maxDistance);
+    QFETCH(QString, count);
+    QFETCH(QString, spacing);
+    QFETCH(QString, unitName);
+    QFETCH(QString, row);
+
+    PickUnit(unit);
+    TypeEntry("L7", length, error);
+    Click("cmdEnter");
+
+    QVERIFY(m_program->messages.shown.empty());
+    QCOMPARE(Label("lblClientsSpec")->text(), maxDistance);
+    QCOMPARE(Label("lblNoGroundStations")->text(), count);
+    QCOMPARE(Label("lblSpacing")->text(), spacing);
+    QCOMPARE(Label("lblTitleGPSSpacing")->text(),
+             QStringLiteral("Ground Station\nSpacing in\n") + unitName);
+    QCOMPARE(Label("lblMaxDisTitle")->text(),
+             QStringLiteral("Max Distance from Base Station with Clients Specs\n") + unitName);
+    QCOMPARE(m_program->Log().EntryCount(), 1);
+    QCOMPARE(GpsDataList()->count(), 2);
+    QCOMPARE(GpsDataList()->item(1)->text(), row);
+    // Ready for the next line in the same unit.
+    QCOMPARE(BoxTexts(), (QStringList{"", "", ""}));
+    QCOMPARE(QApplication::focusWidget(), Box("txtLineNo"));
+    QCOMPARE(Window().SelectedUnit(), unit);
+    QVERIFY(Unit(unit)->isChecked());
+}
+
+void TestGroundStationCal::acceptsABlankDesignation() {
+    TypeEntry(" ", "100", "5");
+    Click("cmdEnter");
+
+    QVERIFY(m_program->messages.shown.empty());
+    QCOMPARE(m_program->Log().EntryCount(), 1);
+    QCOMPARE(Q(m_program->Log().Entry(0).lineNo), QStringLiteral(" "));
+}
+
+void TestGroundStationCal::arithmeticFailureLogsNothing_data() {
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("3e38 statute miles, beyond any distance") << 1 << "3e38"
+                                                             << "5";
+    QTest::newRow("allowed error of 3.4e38 cm") << 0 << "100"
+                                                << "3.4e38";
+    QTest::newRow("million km line needing more stations than can be counted") << 0 << "1000000"
+                                                                               << "5";
+}
+
+void TestGroundStationCal::arithmeticFailureLogsNothing() {
+    QFETCH(int, unit);
+    QFETCH(QString, length);
+    QFETCH(QString, error);
+
+    TypeEntry("L1", "100", "5");
+    Click("cmdEnter");
+    QCOMPARE(m_program->Log().EntryCount(), 1);
+    const QString loggedRow = GpsDataList()->item(1)->text();
+
+    // Numbers too large must end in one message the user can act on, and
+    // leave the typed values there to correct.
+    PickUnit(unit);
+    TypeEntry("L2", length, error);
+    Click("cmdEnter");
+
+    QCOMPARE(m_program->messages.shown.size(), std::size_t{1});
+    const auto& shown = m_program->messages.Last();
+    QCOMPARE(Q(shown.title), QStringLiteral("Pellucors - Calculation error!"));
+    QCOMPARE(Q(shown.text), QStringLiteral("The numbers entered are too large to calculate.\r\n"
+                                           "Please check your data."));
+    QCOMPARE(shown.icon, MessageIcon::Information);
+    QVERIFY(shown.buttons == MessageButtons::Ok);
+    QCOMPARE(BoxTexts(), (QStringList{"L2", length, error}));
+    QCOMPARE(m_program->Log().EntryCount(), 1);
+    QCOMPARE(GpsDataList()->count(), 2);
+    QCOMPARE(GpsDataList()->item(1)->text(), loggedRow);
+    QCOMPARE(Label("lblTitleGPSSpacing")->text(),
+             QStringLiteral("Ground Station\nSpacing in\nKilometers"));
+}
+
+void TestGroundStationCal::clearKeepsTheUnitHeadings() {
+    PickUnit(1);
+    TypeEntry("L1", "25", "5");
+    Click("cmdEnter");
+    TypeEntry("L2", "30", "7");
+
+    Click("cmdClearForm");
+
+    QCOMPARE(BoxTexts(), (QStringList{"", "", ""}));
+    for (const char* result : {"lblNoGroundStations", "lblSpacing", "lblClientsSpec"})
+        QCOMPARE(Label(result)->text(), QString());
+    QVERIFY(Unit(0)->isChecked());
+    QCOMPARE(Window().SelectedUnit(), 0);
+    QCOMPARE(QApplication::focusWidget(), Box("txtLineNo"));
+    QCOMPARE(Label("lblTitleGPSSpacing")->text(),
+             QStringLiteral("Ground Station\nSpacing in\nStatute Miles"));
+    QCOMPARE(Label("lblMaxDisTitle")->text(),
+             QStringLiteral("Max Distance from Base Station with Clients Specs\nStatute Miles"));
+    QCOMPARE(m_program->Log().EntryCount(), 1);
+}
+
+void TestGroundStationCal::enterAndEscFromEachBox_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("key");
+
+    const char* const where[] = {"line number", "length", "allowed error"};
+    for (int i = 0; i < 3; ++i) {
+        QTest::addRow("Enter in the %s box", where[i]) << kBoxes[i] << int(Qt::Key_Return);
+        QTest::addRow("Esc in the %s box", where[i]) << kBoxes[i] << int(Qt::Key_Escape);
+    }
+    QTest::newRow("keypad Enter in the allowed error box") << "txtOkError" << int(Qt::Key_Enter);
+}
+
+void TestGroundStationCal::enterAndEscFromEachBox() {
+    QFETCH(QString, box);
+    QFETCH(int, key);
+
+    PickUnit(2);
+    TypeEntry("L1", "10", "3");
+    QLineEdit* focused = Box(box.toLatin1().constData());
+    focused->setFocus();
+    QTest::keyClick(focused, static_cast<Qt::Key>(key));
+
+    QVERIFY(m_program->messages.shown.empty());
+    QCOMPARE(BoxTexts(), (QStringList{"", "", ""}));
+    if (key == Qt::Key_Escape) {
+        QCOMPARE(m_program->Log().EntryCount(), 0);
+        QCOMPARE(Window().SelectedUnit(), 0);
+    } else {
+        QCOMPARE(m_program->Log().EntryCount(), 1);
+        QCOMPARE(Label("lblClientsSpec")->text(), QStringLiteral("5.4"));
+    }
+}
+
+void TestGroundStationCal::enterOnAFocusedButtonPressesThatButton() {
+    // Tabbing to Clear and pressing Enter must not log the half-typed line.
+    TypeEntry("L1", "100", "5");
+    Button("cmdClearForm")->setFocus();
+    QTest::keyClick(Button("cmdClearForm"), Qt::Key_Return);
+
+    QCOMPARE(BoxTexts(), (QStringList{"", "", ""}));
+    QCOMPARE(m_program->Log().EntryCount(), 0);
+    QVERIFY(m_program->messages.shown.empty());
+}
+
+void TestGroundStationCal::accessKeys() {
+    QLineEdit* line = Box("txtLineNo");
+    line->setFocus();
+    QTest::keyClick(line, Qt::Key_S, Qt::AltModifier);
+    QTRY_COMPARE(Window().SelectedUnit(), 1);
+    QVERIFY(Unit(1)->isChecked());
+    QCOMPARE(QApplication::focusWidget(), line);
+
+    TypeEntry("L1", "25", "5");
+    QTest::keyClick(Box("txtOkError"), Qt::Key_E, Qt::AltModifier);
+    QTRY_COMPARE(m_program->Log().EntryCount(), 1);
+    QCOMPARE(Label("lblClientsSpec")->text(), QStringLiteral("18.64"));
+
+    TypeEntry("L2", "8", "9");
+    QTest::keyClick(Box("txtOkError"), Qt::Key_L, Qt::AltModifier);
+    QTRY_COMPARE(BoxTexts(), (QStringList{"", "", ""}));
+    QCOMPARE(Label("lblClientsSpec")->text(), QString());
+    QCOMPARE(Window().SelectedUnit(), 0);
+    QCOMPARE(m_program->Log().EntryCount(), 1);
+}
+
+void TestGroundStationCal::displayButtonTogglesTheDataWindow() {
+    QMdiSubWindow* data = m_program->Parent().SubWindow(ChildWindow::DataDisplay);
+    QAction* item = MenuItem("mnuWindowDataDisplay");
+    QVERIFY(data->isVisible());
+    QVERIFY(item->isChecked());
+
+    Click("cmdDisplay");
+    QVERIFY(!data->isVisible());
+    QVERIFY(!item->isChecked());
+
+    Click("cmdDisplay");
+    QVERIFY(data->isVisible());
+    QVERIFY(item->isChecked());
+}
+
+void TestGroundStationCal::closeKeepsTheWindowsContents() {
+    TypeEntry("L1", "100", "5");
+    Click("cmdEnter");
+    PickUnit(2);
+    TypeEntry("L2", "12", "");
+
+    QMdiSubWindow* sub = m_program->Parent().SubWindow(ChildWindow::GroundStationCal);
+    QAction* item = MenuItem("mnuWindowsGroundStations");
+    Click("cmdClose");
+    QVERIFY(!sub->isVisible());
+    QVERIFY(!item->isChecked());
+
+    item->trigger();
+    QVERIFY(sub->isVisible());
+    QVERIFY(item->isChecked());
+    QCOMPARE(BoxTexts(), (QStringList{"L2", "12", ""}));
+    QVERIFY(Unit(2)->isChecked());
+    QCOMPARE(Window().SelectedUnit(), 2);
+    QCOMPARE(Label("lblClientsSpec")->text(), QStringLiteral("30"));
+    QCOMPARE(Label("lblNoGroundStations")->text(), QStringLiteral("4"));
+}
+
+void TestGroundStationCal::captionsAndTooltips_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("tooltip");
+
+    QTest::newRow("Display GPS Data") << "cmdDisplay"
+                                      << "&Display GPS Data"
+                                      << "Dispalys the GPS Data window";
+    QTest::newRow("Clear") << "cmdClearForm"
+                           << "C&lear"
+                           << "Clears this windows text boxes and display labels";
+    QTest::newRow("length caption") << "Label2"
+                                    << "Length  of Flight Line:"
+                                    << "";
+    QTest::newRow("spacing heading") << "lblTitleGPSSpacing" << kSpacingHeading << "";
+    QTest::newRow("max distance heading") << "lblMaxDisTitle" << kMaxDistanceHeading << "";
+    QTest::newRow("max distance result")
+        << "lblClientsSpec"
+        << ""
+        << "Returns the distance away from a ground station based on a clients specifications ";
+}
+
+void TestGroundStationCal::captionsAndTooltips() {
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    QFETCH(QString, tooltip);
+
+    auto* widget = ProgramFixture::Find<QWidget>(Window(), control.toLatin1().constData());
+    QCOMPARE(widget->property("text").toString(), caption);
+    QCOMPARE(widget->toolTip(), tooltip);
+}
+
+QTEST_MAIN(TestGroundStationCal)
+#include "tst_ground_station_cal.moc"

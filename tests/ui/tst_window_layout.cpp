@@ -1,0 +1,216 @@
+// What a user sees of every window at the designed sizes: captions that fit
+// their controls on a stock Debian desktop, child windows side by side without
+// overlapping, the same layout at twice the scale, and names a screen reader
+// can announce.
+
+#include "ProgramFixture.h"
+#include "ui/frmAbout.h"
+#include "ui/frmSplash.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+
+using pellucors::ChildWindow;
+using pellucors::test::ProgramFixture;
+
+namespace {
+
+// Every window a user can see: the three children, the splash and About.
+QList<QWidget*> Windows(ProgramFixture& program) {
+    QList<QWidget*> windows;
+    for (const ChildWindow child :
+         {ChildWindow::GroundStationCal, ChildWindow::GpsErrorCal, ChildWindow::DataDisplay})
+        windows.append(program.Parent().SubWindow(child)->widget());
+    windows.append(program.App().Splash());
+    program.Parent().findChild<QAction*>(QStringLiteral("mnuHelpAbout"))->trigger();
+    windows.append(program.Parent().About());
+    return windows;
+}
+
+// "frmGroundStationCal.txtLineNo": the form a control sits on and its name.
+QString Where(const QWidget* control) {
+    const QWidget* form = control->parentWidget();
+    while (form && !form->objectName().startsWith(QLatin1String("frm")))
+        form = form->parentWidget();
+    return (form ? form->objectName() : QString()) + QLatin1Char('.') + control->objectName();
+}
+
+// Clipped captions as "window.control (needs N, has M)".
+QStringList ClippedCaptions(const QWidget& window) {
+    QStringList clipped;
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->text().isEmpty() || !label->pixmap().isNull())
+            continue;
+        const QRect room = label->contentsRect();
+        const QFontMetrics metrics(label->font());
+        const int needed =
+            label->wordWrap()
+                ? label->heightForWidth(room.width())
+                : metrics.boundingRect(room, int(label->alignment()), label->text()).height();
+        const int widthNeeded =
+            label->wordWrap() ? 0 : metrics.horizontalAdvance(label->text().split('\n').first());
+        if (needed > room.height() || widthNeeded > room.width())
+            clipped << QStringLiteral("%1 (needs %2x%3, has %4x%5)")
+                           .arg(Where(label))
+                           .arg(widthNeeded)
+                           .arg(needed)
+                           .arg(room.width())
+                           .arg(room.height());
+    }
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        // The caption's own width plus what the style puts beside it: the
+        // indicator of an option button, the bevel of a push button.
+        QString caption = button->text();
+        caption.remove(QLatin1Char('&'));
+        const QStyle* style = button->style();
+        const int beside =
+            qobject_cast<const QRadioButton*>(button)
+                ? style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button) +
+                      style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button)
+                : 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+        const int needed = button->fontMetrics().horizontalAdvance(caption) + beside;
+        if (needed > button->width() || button->fontMetrics().height() > button->height())
+            clipped << QStringLiteral("%1 (needs %2, has %3)")
+                           .arg(Where(button))
+                           .arg(needed)
+                           .arg(button->width());
+    }
+    for (const QGroupBox* frame : window.findChildren<QGroupBox*>()) {
+        const int needed = frame->fontMetrics().horizontalAdvance(frame->title());
+        if (needed > frame->width())
+            clipped << QStringLiteral("%1 (needs %2, has %3)")
+                           .arg(Where(frame))
+                           .arg(needed)
+                           .arg(frame->width());
+    }
+    return clipped;
+}
+
+} // namespace
+
+class WindowLayoutTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void captionsFitTheirControls() {
+        ProgramFixture program;
+        program.Start(false);
+        QStringList clipped;
+        for (const QWidget* window : Windows(program))
+            clipped << ClippedCaptions(*window);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
+    }
+
+    void childWindowsSitSideBySide() {
+        ProgramFixture program;
+        program.Start();
+        const QRect stations =
+            program.Parent().SubWindow(ChildWindow::GroundStationCal)->frameGeometry();
+        const QRect error = program.Parent().SubWindow(ChildWindow::GpsErrorCal)->frameGeometry();
+        const QRect data = program.Parent().SubWindow(ChildWindow::DataDisplay)->frameGeometry();
+        QVERIFY2(!stations.intersects(error), "ground station and error calculators overlap");
+        QVERIFY2(!stations.intersects(data), "ground station calculator and data window overlap");
+        QVERIFY2(!error.intersects(data), "error calculator and data window overlap");
+        // The error calculator stands right of the ground station calculator,
+        // the data window below the error calculator, as designed.
+        QCOMPARE(error.left(), data.left());
+        QVERIFY(error.left() > stations.right());
+        QVERIFY(data.top() > error.bottom());
+    }
+
+    // Under QT_SCALE_FACTOR=2 (the test runs twice) geometry in device
+    // independent pixels stays as designed while every pixel doubles, so
+    // windows, fonts and home positions scale together.
+    void geometryScalesWithTheScreen() {
+        ProgramFixture program;
+        program.Start();
+        const qreal scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                                ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                                : 1.0;
+        QCOMPARE(program.Parent().devicePixelRatioF(), scale);
+        QWidget* stations = program.Parent().SubWindow(ChildWindow::GroundStationCal)->widget();
+        QCOMPARE(stations->size(), QSize(388, 463)); // 5820 x 6945 twips
+        QCOMPARE(program.Parent().SubWindow(ChildWindow::DataDisplay)->pos(), QPoint(394, 212));
+        const QPixmap picture = stations->grab();
+        QCOMPARE(picture.size(), stations->size() * scale);
+    }
+
+    void screenReadersCanNameEveryControl() {
+        ProgramFixture program;
+        program.Start(false);
+        QStringList unnamed;
+        for (QWidget* window : Windows(program)) {
+            QList<QWidget*> controls;
+            for (QWidget* control : window->findChildren<QWidget*>()) {
+                const bool resultBox =
+                    qobject_cast<QLabel*>(control) &&
+                    control->objectName().startsWith(QLatin1String("lbl")) &&
+                    static_cast<QLabel*>(control)->frameShape() != QFrame::NoFrame;
+                if (qobject_cast<QLineEdit*>(control) || qobject_cast<QAbstractButton*>(control) ||
+                    resultBox)
+                    controls << control;
+            }
+            for (QWidget* control : controls) {
+                QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+                QVERIFY(accessible);
+                const QString name = accessible->text(QAccessible::Name);
+                if (name.isEmpty() || name.contains(QLatin1Char('&')))
+                    unnamed << Where(control) + QStringLiteral(" name '") + name + '\'';
+                if (accessible->text(QAccessible::Description) != control->toolTip())
+                    unnamed << Where(control) + QStringLiteral(" description");
+            }
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral("; "))));
+    }
+
+    void textBoxesAreAnnouncedByTheirCaptions() {
+        ProgramFixture program;
+        program.Start(false);
+        QWidget* stations = program.Parent().SubWindow(ChildWindow::GroundStationCal)->widget();
+        const auto name = [&](const char* control) {
+            return QAccessible::queryAccessibleInterface(
+                       ProgramFixture::Find<QWidget>(*stations, control))
+                ->text(QAccessible::Name);
+        };
+        QCOMPARE(name("txtLineNo"), QStringLiteral("Line Number:"));
+        QCOMPARE(name("txtDistance"), QStringLiteral("Length of Flight Line:"));
+        QCOMPARE(name("txtOkError"), QStringLiteral("Error in Centimeters:"));
+        QCOMPARE(name("optDistance1"), QStringLiteral("Statute Miles"));
+        QCOMPARE(name("cmdDisplay"), QStringLiteral("Display GPS Data"));
+    }
+
+    // A screen reader reads a result box's heading and its value together.
+    void resultBoxesAnnounceTheirResults() {
+        ProgramFixture program;
+        program.Start();
+        QWidget* stations = program.Parent().SubWindow(ChildWindow::GroundStationCal)->widget();
+        QTest::keyClicks(ProgramFixture::Find<QLineEdit>(*stations, "txtLineNo"), "12");
+        QTest::keyClicks(ProgramFixture::Find<QLineEdit>(*stations, "txtDistance"), "100");
+        QTest::keyClicks(ProgramFixture::Find<QLineEdit>(*stations, "txtOkError"), "5");
+        ProgramFixture::Find<QPushButton>(*stations, "cmdEnter")->click();
+        const auto spoken = [&](const char* control) {
+            return QAccessible::queryAccessibleInterface(
+                       ProgramFixture::Find<QWidget>(*stations, control))
+                ->text(QAccessible::Name);
+        };
+        QCOMPARE(spoken("lblNoGroundStations"),
+                 QStringLiteral("Number of GPS Ground Stations Required: 4"));
+        QCOMPARE(spoken("lblClientsSpec"),
+                 QStringLiteral("Max Distance from Base Station in Kilometers: 30"));
+        QCOMPARE(spoken("lblSpacing"), QStringLiteral("Ground Station Spacing in Kilometers: 25"));
+    }
+};
+
+QTEST_MAIN(WindowLayoutTest)
+#include "tst_window_layout.moc"

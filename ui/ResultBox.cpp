@@ -1,0 +1,29 @@
+#include "ResultBox.h"
+
+namespace pellucors {
+
+ResultBox::ResultBox(const QString& heading, QWidget* parent) : QLabel(parent), m_heading(heading) {
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    setAlignment(Qt::AlignCenter);
+    setTextFormat(Qt::PlainText);
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
+    UpdateAccessibleName();
+}
+
+void ResultBox::SetHeading(const QString& heading) {
+    m_heading = heading;
+    UpdateAccessibleName();
+}
+
+void ResultBox::SetResult(const QString& value) {
+    setText(value);
+    UpdateAccessibleName();
+}
+
+void ResultBox::UpdateAccessibleName() {
+    const QString heading = m_heading.simplified();
+    setAccessibleName(text().isEmpty() ? heading : heading + QStringLiteral(": ") + text());
+}
+
+} // namespace pellucors
