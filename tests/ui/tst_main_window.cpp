@@ -1,0 +1,534 @@
+// The main window: start-up state, menus, the window toggles and their check
+// marks, Home Position, About, the hand-over and shut-down.
+
+#include "ProgramFixture.h"
+#include "ui/frmAbout.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <array>
+
+using pellucors::ChildWindow;
+using pellucors::frmAbout;
+using pellucors::frmParent;
+using pellucors::test::ProgramFixture;
+
+Q_DECLARE_METATYPE(pellucors::ChildWindow)
+
+namespace {
+
+enum class Via { MenuItem, Shortcut, DisplayButton };
+enum class Effect { Print, ToggleErrorCal, ToggleStations, ToggleData, Home, About, Exit };
+enum class ExitVia { FileExit, CtrlXInTextBox, ExitButton, CloseBox };
+enum class AboutState { NeverOpened, Shown, Hidden };
+
+constexpr std::array kChildren{ChildWindow::GpsErrorCal, ChildWindow::GroundStationCal,
+                               ChildWindow::DataDisplay};
+
+const char* Name(ChildWindow window) {
+    switch (window) {
+    case ChildWindow::GpsErrorCal:
+        return "frmGPS_ErrorCal";
+    case ChildWindow::GroundStationCal:
+        return "frmGroundStationCal";
+    case ChildWindow::DataDisplay:
+        return "frmDataDisplay";
+    }
+    return "?";
+}
+
+QWidget& Form(ProgramFixture& program, ChildWindow window) {
+    return *program.Parent().SubWindow(window)->widget();
+}
+
+QMdiArea& Workspace(ProgramFixture& program) {
+    return *ProgramFixture::Find<QMdiArea>(program.Parent(), "workspace");
+}
+
+template <typename Control>
+Control* Find(ProgramFixture& program, ChildWindow window, const char* name) {
+    return ProgramFixture::Find<Control>(Form(program, window), name);
+}
+
+// Empty when every Window item's mark equals its window's visibility.
+QString MarkMismatches(ProgramFixture& program) {
+    QString mismatches;
+    for (const ChildWindow window : kChildren) {
+        const bool checked = program.Parent().MenuItem(window)->isChecked();
+        const bool shown = program.Parent().SubWindow(window)->isVisible();
+        if (checked != shown)
+            mismatches += QStringLiteral("%1 checked=%2 shown=%3; ")
+                              .arg(QLatin1String(Name(window)))
+                              .arg(checked)
+                              .arg(shown);
+    }
+    return mismatches;
+}
+
+// A Ctrl+letter typed wherever the keyboard is.
+void PressCtrl(ProgramFixture& program, Qt::Key key) {
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : &program.Parent(), key, Qt::ControlModifier);
+}
+
+// What a window holds that the user would miss: typed text, results, the
+// unit choice, the logged rows.
+QStringList Contents(const QWidget& form) {
+    QStringList contents;
+    for (const QLineEdit* box : form.findChildren<QLineEdit*>())
+        contents << box->objectName() + QLatin1Char('=') + box->text();
+    for (const QLabel* label : form.findChildren<QLabel*>()) {
+        if (label->objectName().startsWith(QLatin1String("lbl")))
+            contents << label->objectName() + QLatin1Char('=') + label->text();
+    }
+    for (const QRadioButton* option : form.findChildren<QRadioButton*>())
+        contents << option->objectName() +
+                        (option->isChecked() ? QStringLiteral(" on") : QString());
+    for (const QListWidget* list : form.findChildren<QListWidget*>()) {
+        for (int row = 0; row < list->count(); ++row)
+            contents << list->item(row)->text();
+    }
+    return contents;
+}
+
+void FillIn(ProgramFixture& program, ChildWindow window) {
+    if (window == ChildWindow::DataDisplay) {
+        program.Log().AddGpsEntry("L-17", 12.5F, "Kilometers", 3, 4.0F, 5.0F, 0);
+        return;
+    }
+    for (QLineEdit* box : Form(program, window).findChildren<QLineEdit*>())
+        QTest::keyClicks(box, QStringLiteral("12.5"));
+    QTest::mouseClick(Find<QRadioButton>(program, window, "optDistance1"), Qt::LeftButton);
+}
+
+} // namespace
+
+class MainWindowTest final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startUpStateAfterHandOver();
+    void menusAsDesigned();
+    void toggleTwiceKeepsContents_data();
+    void toggleTwiceKeepsContents();
+    void closeButtonClearsMark_data();
+    void closeButtonClearsMark();
+    void menuShortcutWinsOverTextBox_data();
+    void menuShortcutWinsOverTextBox();
+    void homePosition_data();
+    void homePosition();
+    void aboutTwiceGivesOneWindow();
+    void handOverRespectsMarks_data();
+    void handOverRespectsMarks();
+    void shutDownOrder_data();
+    void shutDownOrder();
+};
+
+void MainWindowTest::startUpStateAfterHandOver() {
+    ProgramFixture program;
+    program.Start();
+    frmParent& parent = program.Parent();
+
+    QCOMPARE(parent.windowTitle(), QStringLiteral("Pellucors"));
+    QVERIFY(parent.isMaximized());
+    const std::array<std::pair<ChildWindow, QPoint>, 3> homes{{
+        {ChildWindow::GroundStationCal, {0, 0}},
+        {ChildWindow::GpsErrorCal, {394, 0}},
+        {ChildWindow::DataDisplay, {394, 212}},
+    }};
+    for (const auto& [window, home] : homes) {
+        QVERIFY2(parent.MenuItem(window)->isChecked(), Name(window));
+        QVERIFY2(parent.SubWindow(window)->isVisible(), Name(window));
+        QCOMPARE(parent.SubWindow(window)->pos(), home);
+    }
+    QCOMPARE(Workspace(program).activeSubWindow(), parent.SubWindow(ChildWindow::GroundStationCal));
+    QCOMPARE(QApplication::focusWidget(),
+             Find<QLineEdit>(program, ChildWindow::GroundStationCal, "txtLineNo"));
+}
+
+void MainWindowTest::menusAsDesigned() {
+    ProgramFixture program;
+    program.Start();
+
+    QStringList entries;
+    for (const QAction* menu : program.Parent().menuBar()->actions()) {
+        QVERIFY(menu->menu());
+        entries << menu->text();
+        for (const QAction* item : menu->menu()->actions()) {
+            QVERIFY2(item->isEnabled() && item->isVisible(), qPrintable(item->text()));
+            if (item->isSeparator()) {
+                entries << QStringLiteral("  ----");
+                continue;
+            }
+            QString entry = QStringLiteral("  ") + item->text() + QStringLiteral(" | ") +
+                            item->shortcut().toString();
+            if (item->isCheckable())
+                entry += item->isChecked() ? QStringLiteral(" | checked")
+                                           : QStringLiteral(" | unchecked");
+            entries << entry;
+        }
+    }
+    QCOMPARE(entries, (QStringList{
+                          QStringLiteral("&File"),
+                          QStringLiteral("  &Print | Ctrl+P"),
+                          QStringLiteral("  E&xit | Ctrl+X"),
+                          QStringLiteral("&Window"),
+                          QStringLiteral("  GPS &Error Calculator  On/Off | Ctrl+E | checked"),
+                          QStringLiteral("  GPS &Ground Stations On/Off | Ctrl+G | checked"),
+                          QStringLiteral("  &Data Display On/Off | Ctrl+D | checked"),
+                          QStringLiteral("  ----"),
+                          QStringLiteral("  &Home Position | Ctrl+H"),
+                          QStringLiteral("&Help"),
+                          QStringLiteral("  &About | Ctrl+A"),
+                      }));
+}
+
+void MainWindowTest::toggleTwiceKeepsContents_data() {
+    QTest::addColumn<ChildWindow>("window");
+    QTest::addColumn<Via>("via");
+    QTest::addColumn<Qt::Key>("key");
+
+    QTest::newRow("error calculator off and on from the Window menu")
+        << ChildWindow::GpsErrorCal << Via::MenuItem << Qt::Key_unknown;
+    QTest::newRow("error calculator off and on with Ctrl+E")
+        << ChildWindow::GpsErrorCal << Via::Shortcut << Qt::Key_E;
+    QTest::newRow("ground station calculator off and on from the Window menu")
+        << ChildWindow::GroundStationCal << Via::MenuItem << Qt::Key_unknown;
+    QTest::newRow("ground station calculator off and on with Ctrl+G")
+        << ChildWindow::GroundStationCal << Via::Shortcut << Qt::Key_G;
+    QTest::newRow("data window off and on from the Window menu")
+        << ChildWindow::DataDisplay << Via::MenuItem << Qt::Key_unknown;
+    QTest::newRow("data window off and on with Ctrl+D")
+        << ChildWindow::DataDisplay << Via::Shortcut << Qt::Key_D;
+    QTest::newRow("data window off and on with Display GPS Data")
+        << ChildWindow::DataDisplay << Via::DisplayButton << Qt::Key_unknown;
+}
+
+void MainWindowTest::toggleTwiceKeepsContents() {
+    QFETCH(ChildWindow, window);
+    QFETCH(Via, via);
+    QFETCH(Qt::Key, key);
+    ProgramFixture program;
+    program.Start();
+    const QStringList fresh = Contents(Form(program, window));
+    FillIn(program, window);
+    const QStringList filled = Contents(Form(program, window));
+    QVERIFY(filled != fresh);
+
+    const auto toggle = [&] {
+        switch (via) {
+        case Via::MenuItem:
+            program.Parent().MenuItem(window)->trigger();
+            break;
+        case Via::Shortcut:
+            PressCtrl(program, key);
+            break;
+        case Via::DisplayButton:
+            QTest::mouseClick(
+                Find<QPushButton>(program, ChildWindow::GroundStationCal, "cmdDisplay"),
+                Qt::LeftButton);
+            break;
+        }
+    };
+
+    toggle();
+    QVERIFY(!program.Parent().SubWindow(window)->isVisible());
+    QVERIFY(!program.Parent().MenuItem(window)->isChecked());
+    QCOMPARE(MarkMismatches(program), QString());
+
+    // The second toggle finds the window hidden: shortcuts must still reach it.
+    toggle();
+    QVERIFY(program.Parent().SubWindow(window)->isVisible());
+    QVERIFY(program.Parent().MenuItem(window)->isChecked());
+    QCOMPARE(MarkMismatches(program), QString());
+    QCOMPARE(Workspace(program).activeSubWindow(), program.Parent().SubWindow(window));
+    QCOMPARE(Contents(Form(program, window)), filled);
+}
+
+void MainWindowTest::closeButtonClearsMark_data() {
+    QTest::addColumn<ChildWindow>("window");
+    QTest::newRow("error calculator closed") << ChildWindow::GpsErrorCal;
+    QTest::newRow("ground station calculator closed") << ChildWindow::GroundStationCal;
+    QTest::newRow("data window closed") << ChildWindow::DataDisplay;
+}
+
+void MainWindowTest::closeButtonClearsMark() {
+    QFETCH(ChildWindow, window);
+    ProgramFixture program;
+    program.Start();
+
+    QTest::mouseClick(Find<QPushButton>(program, window, "cmdClose"), Qt::LeftButton);
+    QVERIFY(!program.Parent().SubWindow(window)->isVisible());
+    QVERIFY(!program.Parent().MenuItem(window)->isChecked());
+    QCOMPARE(MarkMismatches(program), QString());
+
+    program.Parent().MenuItem(window)->trigger();
+    QVERIFY(program.Parent().SubWindow(window)->isVisible());
+    QVERIFY(program.Parent().MenuItem(window)->isChecked());
+    QCOMPARE(MarkMismatches(program), QString());
+}
+
+void MainWindowTest::menuShortcutWinsOverTextBox_data() {
+    QTest::addColumn<ChildWindow>("window");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<Effect>("effect");
+
+    const auto row = [](const char* name, ChildWindow window, const char* box, Qt::Key key,
+                        Effect effect) {
+        QTest::newRow(name) << window << QString::fromLatin1(box) << key << effect;
+    };
+    const ChildWindow stations = ChildWindow::GroundStationCal;
+    row("Ctrl+P while typing a line designation", stations, "txtLineNo", Qt::Key_P, Effect::Print);
+    row("Ctrl+X while typing a line designation", stations, "txtLineNo", Qt::Key_X, Effect::Exit);
+    row("Ctrl+E while typing a line designation", stations, "txtLineNo", Qt::Key_E,
+        Effect::ToggleErrorCal);
+    row("Ctrl+G while typing a line designation", stations, "txtLineNo", Qt::Key_G,
+        Effect::ToggleStations);
+    row("Ctrl+D while typing a line designation", stations, "txtLineNo", Qt::Key_D,
+        Effect::ToggleData);
+    row("Ctrl+H while typing a line designation", stations, "txtLineNo", Qt::Key_H, Effect::Home);
+    row("Ctrl+A while typing a line designation", stations, "txtLineNo", Qt::Key_A, Effect::About);
+    const ChildWindow error = ChildWindow::GpsErrorCal;
+    row("Ctrl+A while typing a distance for the error", error, "txtDistance", Qt::Key_A,
+        Effect::About);
+    row("Ctrl+E while typing a distance for the error", error, "txtDistance", Qt::Key_E,
+        Effect::ToggleErrorCal);
+    row("Ctrl+X while typing a distance for the error", error, "txtDistance", Qt::Key_X,
+        Effect::Exit);
+}
+
+// Menu shortcuts must beat a text box's own Ctrl+A/X wherever the user is typing.
+void MainWindowTest::menuShortcutWinsOverTextBox() {
+    QFETCH(ChildWindow, window);
+    QFETCH(QString, box);
+    QFETCH(Qt::Key, key);
+    QFETCH(Effect, effect);
+    ProgramFixture program;
+    program.Start();
+    auto* textBox = Find<QLineEdit>(program, window, qPrintable(box));
+    QTest::mouseClick(textBox, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), textBox);
+    QTest::keyClicks(textBox, QStringLiteral("L12"));
+    QMdiSubWindow* errorWindow = program.Parent().SubWindow(ChildWindow::GpsErrorCal);
+    errorWindow->move(50, 60);
+
+    QTest::keyClick(textBox, key, Qt::ControlModifier);
+
+    QCOMPARE(textBox->text(), QStringLiteral("L12"));
+    QVERIFY(!textBox->hasSelectedText());
+    const auto toggledOff = [&](ChildWindow toggled) {
+        return !program.Parent().MenuItem(toggled)->isChecked() &&
+               !program.Parent().SubWindow(toggled)->isVisible();
+    };
+    switch (effect) {
+    case Effect::Print:
+        QCOMPARE(program.documentsStarted, 1);
+        break;
+    case Effect::ToggleErrorCal:
+        QVERIFY(toggledOff(ChildWindow::GpsErrorCal));
+        break;
+    case Effect::ToggleStations:
+        QVERIFY(toggledOff(ChildWindow::GroundStationCal));
+        break;
+    case Effect::ToggleData:
+        QVERIFY(toggledOff(ChildWindow::DataDisplay));
+        break;
+    case Effect::Home:
+        QCOMPARE(errorWindow->pos(), QPoint(394, 0));
+        break;
+    case Effect::About:
+        QVERIFY(program.Parent().About());
+        QVERIFY(program.Parent().About()->isVisible());
+        break;
+    case Effect::Exit:
+        QCOMPARE(program.processEnded, 1);
+        break;
+    }
+    if (effect != Effect::Print)
+        QCOMPARE(program.documentsStarted, 0);
+    if (effect != Effect::Exit)
+        QCOMPARE(program.processEnded, 0);
+}
+
+void MainWindowTest::homePosition_data() {
+    QTest::addColumn<int>("hidden"); // a ChildWindow, or -1 for none
+    QTest::newRow("all three windows shown") << -1;
+    QTest::newRow("error calculator switched off") << static_cast<int>(ChildWindow::GpsErrorCal);
+    QTest::newRow("ground station calculator switched off")
+        << static_cast<int>(ChildWindow::GroundStationCal);
+    QTest::newRow("data window switched off") << static_cast<int>(ChildWindow::DataDisplay);
+}
+
+void MainWindowTest::homePosition() {
+    QFETCH(int, hidden);
+    ProgramFixture program;
+    program.Start();
+    frmParent& parent = program.Parent();
+    parent.SubWindow(ChildWindow::GroundStationCal)->move(300, 150);
+    parent.SubWindow(ChildWindow::GpsErrorCal)->move(10, 400);
+    parent.SubWindow(ChildWindow::DataDisplay)->move(0, 0);
+    if (hidden >= 0)
+        parent.MenuItem(static_cast<ChildWindow>(hidden))->trigger();
+    Workspace(program).setActiveSubWindow(parent.SubWindow(ChildWindow::DataDisplay));
+    QMdiSubWindow* const active = Workspace(program).activeSubWindow();
+
+    ProgramFixture::Find<QAction>(parent, "mnuWindowHome")->trigger();
+
+    QCOMPARE(parent.SubWindow(ChildWindow::GroundStationCal)->pos(), QPoint(0, 0));
+    QCOMPARE(parent.SubWindow(ChildWindow::GpsErrorCal)->pos(), QPoint(394, 0));
+    QCOMPARE(parent.SubWindow(ChildWindow::DataDisplay)->pos(), QPoint(394, 212));
+    for (const ChildWindow window : kChildren) {
+        const bool on = static_cast<int>(window) != hidden;
+        QCOMPARE(parent.SubWindow(window)->isVisible(), on);
+        QCOMPARE(parent.MenuItem(window)->isChecked(), on);
+    }
+    QCOMPARE(Workspace(program).activeSubWindow(), active);
+}
+
+void MainWindowTest::aboutTwiceGivesOneWindow() {
+    ProgramFixture program;
+    program.Start();
+    QAction* about = ProgramFixture::Find<QAction>(program.Parent(), "mnuHelpAbout");
+
+    about->trigger();
+    about->trigger();
+
+    int aboutWindows = 0;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        aboutWindows += qobject_cast<frmAbout*>(window) ? 1 : 0;
+    QCOMPARE(aboutWindows, 1);
+    QVERIFY(program.Parent().About()->isVisible());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+}
+
+void MainWindowTest::handOverRespectsMarks_data() {
+    QTest::addColumn<ChildWindow>("switchedOff");
+    QTest::newRow("error calculator switched off during the splash") << ChildWindow::GpsErrorCal;
+    QTest::newRow("ground station calculator switched off during the splash")
+        << ChildWindow::GroundStationCal;
+    QTest::newRow("data window switched off during the splash") << ChildWindow::DataDisplay;
+}
+
+// Regression: a window switched off during the splash must stay off after the hand-over.
+void MainWindowTest::handOverRespectsMarks() {
+    QFETCH(ChildWindow, switchedOff);
+    ProgramFixture program;
+    program.Start(false);
+    program.Parent().MenuItem(switchedOff)->trigger();
+
+    program.HandOver();
+
+    QCOMPARE(MarkMismatches(program), QString());
+    for (const ChildWindow window : kChildren)
+        QCOMPARE(program.Parent().MenuItem(window)->isChecked(), window != switchedOff);
+    auto* txtLineNo = Find<QLineEdit>(program, ChildWindow::GroundStationCal, "txtLineNo");
+    QMdiSubWindow* stations = program.Parent().SubWindow(ChildWindow::GroundStationCal);
+    if (switchedOff == ChildWindow::GroundStationCal) {
+        QVERIFY(Workspace(program).activeSubWindow() != stations);
+        QVERIFY(QApplication::focusWidget() != txtLineNo);
+    } else {
+        QCOMPARE(Workspace(program).activeSubWindow(), stations);
+        QCOMPARE(QApplication::focusWidget(), txtLineNo);
+    }
+}
+
+void MainWindowTest::shutDownOrder_data() {
+    QTest::addColumn<ExitVia>("via");
+    QTest::addColumn<AboutState>("about");
+
+    QTest::newRow("File > Exit, About never opened")
+        << ExitVia::FileExit << AboutState::NeverOpened;
+    QTest::newRow("File > Exit with About open") << ExitVia::FileExit << AboutState::Shown;
+    QTest::newRow("File > Exit with About closed by its button")
+        << ExitVia::FileExit << AboutState::Hidden;
+    QTest::newRow("Ctrl+X in a text box, About never opened")
+        << ExitVia::CtrlXInTextBox << AboutState::NeverOpened;
+    QTest::newRow("Ctrl+X in a text box with About open")
+        << ExitVia::CtrlXInTextBox << AboutState::Shown;
+    QTest::newRow("calculator's Exit button, About never opened")
+        << ExitVia::ExitButton << AboutState::NeverOpened;
+    QTest::newRow("calculator's Exit button with About closed by its button")
+        << ExitVia::ExitButton << AboutState::Hidden;
+    QTest::newRow("main window closed, About never opened")
+        << ExitVia::CloseBox << AboutState::NeverOpened;
+    QTest::newRow("main window closed with About closed by its button")
+        << ExitVia::CloseBox << AboutState::Hidden;
+}
+
+void MainWindowTest::shutDownOrder() {
+    QFETCH(ExitVia, via);
+    QFETCH(AboutState, about);
+    ProgramFixture program;
+    program.Start();
+    frmParent& parent = program.Parent();
+    if (about != AboutState::NeverOpened) {
+        ProgramFixture::Find<QAction>(parent, "mnuHelpAbout")->trigger();
+        QVERIFY(parent.About());
+        if (about == AboutState::Hidden) {
+            QTest::mouseClick(ProgramFixture::Find<QPushButton>(*parent.About(), "cmdClose"),
+                              Qt::LeftButton);
+            QVERIFY(parent.About() && !parent.About()->isVisible());
+        }
+        parent.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&parent));
+    }
+
+    QStringList unloaded;
+    QObject recorder;
+    QList<QObject*> windows{parent.About(), &Form(program, ChildWindow::GroundStationCal),
+                            &Form(program, ChildWindow::GpsErrorCal),
+                            &Form(program, ChildWindow::DataDisplay), &parent};
+    for (QObject* window : windows) {
+        if (!window)
+            continue;
+        const QString name = window->objectName();
+        connect(window, &QObject::destroyed, &recorder, [&unloaded, name] { unloaded << name; });
+    }
+
+    switch (via) {
+    case ExitVia::FileExit:
+        ProgramFixture::Find<QAction>(parent, "mnuFileExit")->trigger();
+        break;
+    case ExitVia::CtrlXInTextBox: {
+        auto* txtLineNo = Find<QLineEdit>(program, ChildWindow::GroundStationCal, "txtLineNo");
+        txtLineNo->setFocus();
+        QTest::keyClick(txtLineNo, Qt::Key_X, Qt::ControlModifier);
+        break;
+    }
+    case ExitVia::ExitButton:
+        QTest::mouseClick(Find<QPushButton>(program, ChildWindow::GroundStationCal, "cmdExit"),
+                          Qt::LeftButton);
+        break;
+    case ExitVia::CloseBox:
+        QVERIFY(parent.close());
+        break;
+    }
+    for (QWidget* window : QApplication::topLevelWidgets())
+        QVERIFY2(!qobject_cast<frmAbout*>(window) || !window->isVisible(), "About appeared");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    QStringList expected{QStringLiteral("frmDataDisplay"), QStringLiteral("frmGPS_ErrorCal"),
+                         QStringLiteral("frmGroundStationCal"), QStringLiteral("frmParent")};
+    if (about != AboutState::NeverOpened)
+        expected.prepend(QStringLiteral("frmAbout"));
+    QCOMPARE(unloaded, expected);
+    QCOMPARE(program.processEnded, 1);
+    QVERIFY(!program.App().Parent());
+    for (QWidget* window : QApplication::topLevelWidgets())
+        QVERIFY2(!qobject_cast<frmAbout*>(window), "an About window was loaded");
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_main_window.moc"

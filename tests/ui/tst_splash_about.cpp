@@ -1,0 +1,324 @@
+// The splash and About windows: what they show, the splash timer's single
+// hand-over, how About hides and unloads, and the program's own pictures.
+
+#include "ProgramFixture.h"
+#include "ui/Pictures.h"
+#include "ui/frmAbout.h"
+#include "ui/frmSplash.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using pellucors::ChildWindow;
+using pellucors::frmAbout;
+using pellucors::frmSplash;
+using pellucors::test::ProgramFixture;
+
+namespace {
+
+enum class UserAction { Key, LeftClick, RightClick, DoubleClick, CloseRequest };
+enum class Dismissal { EnterKey, EscKey, CloseButton };
+
+QString LabelText(const QWidget& window, const char* name) {
+    return ProgramFixture::Find<QLabel>(window, name)->text();
+}
+
+void ChooseAbout(ProgramFixture& program) {
+    ProgramFixture::Find<QAction>(program.Parent(), "mnuHelpAbout")->trigger();
+}
+
+// The application's properties as another build would carry them.
+void AnotherBuild(ProgramFixture& program) {
+    program.appInfo.title = "Aerial Planner";
+    program.appInfo.major = 2;
+    program.appInfo.minor = 14;
+    program.appInfo.revision = 3;
+}
+
+} // namespace
+
+class SplashAboutTest final : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void splashShowsTitleAndVersion_data();
+    void splashShowsTitleAndVersion();
+    void splashIsFramelessAndTakesNoFocus();
+    void splashIgnoresTheUser_data();
+    void splashIgnoresTheUser();
+    void splashTimerHandsOverOnce();
+    void aboutShowsTitleAndVersion_data();
+    void aboutShowsTitleAndVersion();
+    void aboutHidesAndStaysLoaded_data();
+    void aboutHidesAndStaysLoaded();
+    void aboutCloseBoxUnloads();
+    void picturesFromResources();
+    void picturesOnTheWindows_data();
+    void picturesOnTheWindows();
+};
+
+void SplashAboutTest::splashShowsTitleAndVersion_data() {
+    QTest::addColumn<bool>("anotherBuild");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("version");
+    QTest::newRow("as built") << false << QStringLiteral("Pellucors")
+                              << QStringLiteral("Version 1.0.0");
+    QTest::newRow("another build's properties")
+        << true << QStringLiteral("Aerial Planner") << QStringLiteral("Version 2.14.3");
+}
+
+void SplashAboutTest::splashShowsTitleAndVersion() {
+    QFETCH(bool, anotherBuild);
+    QFETCH(QString, title);
+    QFETCH(QString, version);
+    ProgramFixture program;
+    if (anotherBuild)
+        AnotherBuild(program);
+    program.Start(false);
+    const frmSplash* splash = program.App().Splash();
+    QVERIFY(splash);
+    QVERIFY(splash->isVisible());
+
+    QCOMPARE(LabelText(*splash, "lblProductName"), title);
+    QCOMPARE(LabelText(*splash, "lblVersion"), version);
+    QCOMPARE(LabelText(*splash, "lblCompanyProduct"),
+             QStringLiteral("LARKMOOR AERIAL SURVEY, INC."));
+    QCOMPARE(LabelText(*splash, "lblPlatform"), QStringLiteral("Windows 95/98"));
+}
+
+void SplashAboutTest::splashIsFramelessAndTakesNoFocus() {
+    ProgramFixture program;
+    program.Start(false);
+    frmSplash* splash = program.App().Splash();
+
+    QVERIFY(splash->isWindow());
+    QVERIFY(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(splash->focusPolicy(), Qt::NoFocus);
+    for (const QWidget* control : splash->findChildren<QWidget*>())
+        QVERIFY2(control->focusPolicy() == Qt::NoFocus, qPrintable(control->objectName()));
+    QVERIFY(!splash->isAncestorOf(QApplication::focusWidget()));
+}
+
+void SplashAboutTest::splashIgnoresTheUser_data() {
+    QTest::addColumn<UserAction>("action");
+    QTest::addColumn<Qt::Key>("key");
+    QTest::newRow("Esc pressed") << UserAction::Key << Qt::Key_Escape;
+    QTest::newRow("Enter pressed") << UserAction::Key << Qt::Key_Return;
+    QTest::newRow("space bar pressed") << UserAction::Key << Qt::Key_Space;
+    QTest::newRow("a letter typed") << UserAction::Key << Qt::Key_Q;
+    QTest::newRow("clicked") << UserAction::LeftClick << Qt::Key_unknown;
+    QTest::newRow("right-clicked") << UserAction::RightClick << Qt::Key_unknown;
+    QTest::newRow("double-clicked") << UserAction::DoubleClick << Qt::Key_unknown;
+    QTest::newRow("asked to close") << UserAction::CloseRequest << Qt::Key_unknown;
+}
+
+void SplashAboutTest::splashIgnoresTheUser() {
+    QFETCH(UserAction, action);
+    QFETCH(Qt::Key, key);
+    ProgramFixture program;
+    program.Start(false);
+    frmSplash* splash = program.App().Splash();
+    QSignalSpy unloaded(splash, &QObject::destroyed);
+    const QPoint centre = splash->rect().center();
+
+    switch (action) {
+    case UserAction::Key:
+        QTest::keyClick(splash, key);
+        break;
+    case UserAction::LeftClick:
+        QTest::mouseClick(splash, Qt::LeftButton, {}, centre);
+        break;
+    case UserAction::RightClick:
+        QTest::mouseClick(splash, Qt::RightButton, {}, centre);
+        break;
+    case UserAction::DoubleClick:
+        QTest::mouseDClick(splash, Qt::LeftButton, {}, centre);
+        break;
+    case UserAction::CloseRequest:
+        QVERIFY(!splash->close());
+        break;
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    QCOMPARE(unloaded.count(), 0);
+    QCOMPARE(program.App().Splash(), splash);
+    QVERIFY(splash->isVisible());
+    QVERIFY(ProgramFixture::Find<QTimer>(*splash, "tmrSplash")->isActive());
+}
+
+void SplashAboutTest::splashTimerHandsOverOnce() {
+    ProgramFixture program;
+    program.Start(false);
+    QPointer<frmSplash> splash = program.App().Splash();
+    auto* tmrSplash = ProgramFixture::Find<QTimer>(*splash, "tmrSplash");
+    QCOMPARE(tmrSplash->interval(), 6000);
+    QVERIFY(tmrSplash->isSingleShot());
+    QVERIFY(tmrSplash->isActive());
+    // The user switches a window off during the splash: the hand-over must
+    // not bring it back.
+    program.Parent().MenuItem(ChildWindow::GpsErrorCal)->trigger();
+
+    tmrSplash->start(0);
+    QTRY_VERIFY(!splash);
+
+    QVERIFY(!program.App().Splash());
+    QVERIFY(QTest::qWaitForWindowActive(&program.Parent()));
+    auto* workspace = ProgramFixture::Find<QMdiArea>(program.Parent(), "workspace");
+    QMdiSubWindow* stations = program.Parent().SubWindow(ChildWindow::GroundStationCal);
+    QCOMPARE(workspace->activeSubWindow(), stations);
+    QCOMPARE(QApplication::focusWidget(), ProgramFixture::Find<QLineEdit>(*stations, "txtLineNo"));
+    QVERIFY(!program.Parent().SubWindow(ChildWindow::GpsErrorCal)->isVisible());
+    // A second hand-over would take the keyboard back from the data window.
+    workspace->setActiveSubWindow(program.Parent().SubWindow(ChildWindow::DataDisplay));
+    QTest::qWait(50);
+    QCOMPARE(workspace->activeSubWindow(), program.Parent().SubWindow(ChildWindow::DataDisplay));
+}
+
+void SplashAboutTest::aboutShowsTitleAndVersion_data() {
+    QTest::addColumn<bool>("anotherBuild");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("version");
+    QTest::newRow("as built") << false << QStringLiteral("About Pellucors")
+                              << QStringLiteral("Pellucors") << QStringLiteral("Version 1.0.0");
+    QTest::newRow("another build's properties")
+        << true << QStringLiteral("About Aerial Planner") << QStringLiteral("Aerial Planner")
+        << QStringLiteral("Version 2.14.3");
+}
+
+void SplashAboutTest::aboutShowsTitleAndVersion() {
+    QFETCH(bool, anotherBuild);
+    QFETCH(QString, caption);
+    QFETCH(QString, title);
+    QFETCH(QString, version);
+    ProgramFixture program;
+    if (anotherBuild)
+        AnotherBuild(program);
+    program.Start();
+
+    ChooseAbout(program);
+
+    const frmAbout* about = program.Parent().About();
+    QVERIFY(about);
+    QVERIFY(about->isVisible());
+    QCOMPARE(about->windowTitle(), caption);
+    QCOMPARE(LabelText(*about, "lblTitle"), title);
+    QCOMPARE(LabelText(*about, "lblVersion"), version);
+    QCOMPARE(LabelText(*about, "Label1"), QStringLiteral("Windows 95/98"));
+}
+
+void SplashAboutTest::aboutHidesAndStaysLoaded_data() {
+    QTest::addColumn<Dismissal>("dismissal");
+    QTest::newRow("Enter pressed") << Dismissal::EnterKey;
+    QTest::newRow("Esc pressed") << Dismissal::EscKey;
+    QTest::newRow("Close clicked") << Dismissal::CloseButton;
+}
+
+// Regression: Esc unloaded About; like Close and Enter it must only hide the same window.
+void SplashAboutTest::aboutHidesAndStaysLoaded() {
+    QFETCH(Dismissal, dismissal);
+    ProgramFixture program;
+    program.Start();
+    ChooseAbout(program);
+    QPointer<frmAbout> about = program.Parent().About();
+    about->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), about.data());
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(about->isAncestorOf(focus));
+
+    switch (dismissal) {
+    case Dismissal::EnterKey:
+        QTest::keyClick(focus, Qt::Key_Return);
+        break;
+    case Dismissal::EscKey:
+        QTest::keyClick(focus, Qt::Key_Escape);
+        break;
+    case Dismissal::CloseButton:
+        QTest::mouseClick(ProgramFixture::Find<QPushButton>(*about, "cmdClose"), Qt::LeftButton);
+        break;
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    QVERIFY(about);
+    QVERIFY(!about->isVisible());
+    QCOMPARE(program.Parent().About(), about.data());
+    ChooseAbout(program);
+    QCOMPARE(program.Parent().About(), about.data());
+    QVERIFY(about->isVisible());
+    QCOMPARE(about->windowTitle(), QStringLiteral("About Pellucors"));
+}
+
+void SplashAboutTest::aboutCloseBoxUnloads() {
+    ProgramFixture program;
+    program.Start();
+    ChooseAbout(program);
+    QPointer<frmAbout> first = program.Parent().About();
+    QSignalSpy unloaded(first.data(), &QObject::destroyed);
+
+    QVERIFY(first->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    QCOMPARE(unloaded.count(), 1);
+    QVERIFY(!program.Parent().About());
+    ChooseAbout(program);
+    const frmAbout* second = program.Parent().About();
+    QVERIFY(second);
+    QVERIFY(second->isVisible());
+    QCOMPARE(second->windowTitle(), QStringLiteral("About Pellucors"));
+    QCOMPARE(LabelText(*second, "lblTitle"), QStringLiteral("Pellucors"));
+    QCOMPARE(LabelText(*second, "lblVersion"), QStringLiteral("Version 1.0.0"));
+}
+
+void SplashAboutTest::picturesFromResources() {
+    QCOMPARE(pellucors::Emblem().size(), QSize(32, 32));
+    QCOMPARE(pellucors::Logo().size(), QSize(229, 130));
+    const QImage emblem(QStringLiteral(":/pellucors/emblem.png"));
+    QCOMPARE(emblem.format(), QImage::Format_Indexed8);
+    QVERIFY(emblem.colorCount() > 0 && emblem.colorCount() <= 256);
+    const QImage logo(QStringLiteral(":/pellucors/logo.jpg"), "JPG");
+    QCOMPARE(logo.size(), QSize(229, 130));
+}
+
+void SplashAboutTest::picturesOnTheWindows_data() {
+    QTest::addColumn<bool>("onSplash");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QSize>("pixels");
+    QTest::addColumn<bool>("bordered");
+    QTest::newRow("emblem on the splash")
+        << true << QStringLiteral("Image1") << QSize(32, 32) << false;
+    QTest::newRow("logo on the splash")
+        << true << QStringLiteral("imgLogo") << QSize(229, 130) << true;
+    QTest::newRow("emblem on About") << false << QStringLiteral("Image1") << QSize(32, 32) << false;
+    QTest::newRow("logo on About") << false << QStringLiteral("Image2") << QSize(229, 130) << true;
+}
+
+void SplashAboutTest::picturesOnTheWindows() {
+    QFETCH(bool, onSplash);
+    QFETCH(QString, control);
+    QFETCH(QSize, pixels);
+    QFETCH(bool, bordered);
+    ProgramFixture program;
+    program.Start(false);
+    if (!onSplash)
+        ChooseAbout(program);
+    const QWidget& window =
+        onSplash ? static_cast<const QWidget&>(*program.App().Splash()) : *program.Parent().About();
+
+    const auto* picture = ProgramFixture::Find<QLabel>(window, qPrintable(control));
+    QCOMPARE(picture->pixmap().size(), pixels);
+    QVERIFY(picture->hasScaledContents());
+    QCOMPARE(picture->frameShape() == QFrame::Box, bordered);
+}
+
+QTEST_MAIN(SplashAboutTest)
+#include "tst_splash_about.moc"
