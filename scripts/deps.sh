@@ -5,7 +5,7 @@ set -euo pipefail
 
 run_packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-qpa-plugins libgl-dev libcups2-dev
     fonts-dejavu-core fonts-liberation
 )
 test_packages=(

@@ -6,14 +6,30 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <cups/cups.h>
+
+#include <optional>
+
 namespace pellucors {
 
 namespace {
 // "The printer "Office" could not <what>." - the reason shown to the user.
 PrinterError PrinterFailure(const QPrinter& printer, const std::string& what) {
     const QString name = printer.printerName();
-    return PrinterError("The printer " + (name.isEmpty() ? std::string() : '"' + name.toStdString() + "\" ") +
+    return PrinterError("The printer " +
+                        (name.isEmpty() ? std::string() : '"' + name.toStdString() + "\" ") +
                         "could not " + what + ".");
+}
+
+// Qt's CUPS engine hands the finished document to cupsPrintFile() and drops
+// its result, so a queue that refuses the job (not accepting jobs, deleted,
+// scheduler gone) would look like a printed document. libcups still holds
+// that call's status for this thread.
+std::optional<std::string> CupsRefusal() {
+    if (cupsLastError() < IPP_STATUS_ERROR_BAD_REQUEST)
+        return std::nullopt;
+    const char* text = cupsLastErrorString();
+    return text && *text ? std::string(text) : "The print spooler refused the document.";
 }
 } // namespace
 
@@ -48,7 +64,9 @@ void QtPrinterService::SetFontName(const std::string& name) {
     m_fontName = QString::fromStdString(name);
 }
 
-void QtPrinterService::SetFontSize(double points) { m_fontPoints = points; }
+void QtPrinterService::SetFontSize(double points) {
+    m_fontPoints = points;
+}
 
 void QtPrinterService::OpenDocumentIfNeeded() {
     if (m_open)
@@ -99,13 +117,19 @@ void QtPrinterService::PrintLine(const std::vector<PrintItem>& items) {
     }
 }
 
-void QtPrinterService::PrintEmptyLine() { StartLine(); }
+void QtPrinterService::PrintEmptyLine() {
+    StartLine();
+}
 
 void QtPrinterService::EndDocument() {
     OpenDocumentIfNeeded();
     m_open = false;
     if (!m_painter.end() || m_printer->printerState() == QPrinter::Error) {
         throw PrinterFailure(*m_printer, "finish the document");
+    }
+    if (m_printer->outputFormat() == QPrinter::NativeFormat) {
+        if (std::optional<std::string> refusal = CupsRefusal())
+            throw PrinterError(*refusal);
     }
 }
 

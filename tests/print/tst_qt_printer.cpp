@@ -1,0 +1,276 @@
+// The Qt printer writing the printout to a PDF file, read back with poppler's
+// pdftotext: where the words land on the page, in which font, on how many
+// pages.
+
+#include "FakeList.h"
+#include "platform/qt/FixedPitchFont.h"
+#include "platform/qt/QtPrinterService.h"
+#include "print/GpsDataPrintout.h"
+
+#include <QFile>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+using namespace pellucors;
+using namespace pellucors::test;
+
+namespace {
+
+const QString kHeading = QStringLiteral("Line Length No GPS K/SM/NM Spacing Max Dist");
+constexpr double kTolerance = 0.3; // points; pdftotext rounds to 1/1000 pt
+
+struct Word {
+    int page;
+    double xMin;
+    double yMin;
+    double yMax;
+    QString text;
+};
+
+// The words of a printed line, left to right.
+struct PrintedLine {
+    int page;
+    double yMin;
+    std::vector<Word> words;
+    QString Text() const {
+        QStringList texts;
+        for (const Word& word : words)
+            texts.append(word.text);
+        return texts.join(QLatin1Char(' '));
+    }
+    double X(const QString& text) const {
+        for (const Word& word : words) {
+            if (word.text == text)
+                return word.xMin;
+        }
+        qFatal("no word %s", qPrintable(text));
+    }
+};
+
+// Reads every word with its box (points from the page's top left corner),
+// grouped into lines.
+std::vector<PrintedLine> ReadLines(const QString& pdf) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished() || pdftotext.exitCode() != 0)
+        qFatal("pdftotext failed: %s", pdftotext.readAllStandardError().constData());
+    const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
+
+    static const QRegularExpression tag(
+        QString::fromLatin1("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" "
+                            "yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    std::vector<PrintedLine> lines;
+    int page = 0;
+    for (const QRegularExpressionMatch& m : tag.globalMatch(html)) {
+        if (m.captured(0) == QLatin1String("<page ")) {
+            ++page;
+            continue;
+        }
+        QString text = m.captured(4);
+        text.replace(QLatin1String("&amp;"), QLatin1String("&"));
+        const Word word{page, m.captured(1).toDouble(), m.captured(2).toDouble(),
+                        m.captured(3).toDouble(), text};
+        // pdftotext may list a page's words column by column: group by position.
+        const auto line = std::find_if(lines.begin(), lines.end(), [&word](const PrintedLine& l) {
+            return l.page == word.page && qAbs(l.yMin - word.yMin) < kTolerance;
+        });
+        if (line == lines.end())
+            lines.push_back({page, word.yMin, {word}});
+        else
+            line->words.push_back(word);
+    }
+    std::sort(lines.begin(), lines.end(), [](const PrintedLine& a, const PrintedLine& b) {
+        return a.page != b.page ? a.page < b.page : a.yMin < b.yMin;
+    });
+    for (PrintedLine& line : lines) {
+        std::sort(line.words.begin(), line.words.end(),
+                  [](const Word& a, const Word& b) { return a.xMin < b.xMin; });
+    }
+    return lines;
+}
+
+// The area the printout may use, in points, as a PDF printer lays it out.
+QRectF PrintableArea() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    return printer.pageLayout().paintRect(QPageLayout::Point);
+}
+
+FakeList ListWithRows(int entries) {
+    FakeList list;
+    list.rows.push_back(kHeading.toStdString());
+    for (int i = 1; i <= entries; ++i) {
+        const std::string number = std::to_string(i);
+        list.rows.push_back("L" + number + std::string(4 - number.size(), ' ') +
+                            "12.5      1     K      12.5    30");
+    }
+    return list;
+}
+
+} // namespace
+
+class TestQtPrinter final : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void pageLayout();
+    void longListContinuesOnANewPage();
+    void printerFontIsFixedPitch_data();
+    void printerFontIsFixedPitch();
+    void unwritableFileIsReported();
+
+private:
+    QString Print(const FakeList& list, const QString& name);
+    QTemporaryDir m_dir;
+    bool m_havePdftotext = false;
+};
+
+void TestQtPrinter::initTestCase() {
+    QVERIFY(m_dir.isValid());
+    m_havePdftotext = !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
+}
+
+QString TestQtPrinter::Print(const FakeList& list, const QString& name) {
+    const QString path = m_dir.filePath(name);
+    PrintGpsData(list, *QtPrinterService::ForPdfFile(path));
+    QFile pdf(path);
+    if (!pdf.open(QIODevice::ReadOnly) || !pdf.read(5).startsWith("%PDF-"))
+        qFatal("no PDF document written to %s", qPrintable(path));
+    return path;
+}
+
+void TestQtPrinter::pageLayout() {
+    const FakeList list = ListWithRows(3);
+    const QString pdf = Print(list, QStringLiteral("three-rows.pdf"));
+    if (!m_havePdftotext)
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    const std::vector<PrintedLine> lines = ReadLines(pdf);
+    const QRectF area = PrintableArea();
+
+    QCOMPARE(int(lines.size()), 5);
+    QCOMPARE(lines.back().page, 1);
+    QCOMPARE(lines[0].Text(), QStringLiteral("Larkmoor Aerial Surveys"));
+    for (int row = 0; row < 4; ++row)
+        QCOMPARE(lines[row + 1].Text(), QString::fromStdString(list.rows[row]).simplified());
+
+    // Every word of a row starts where its character position puts it: the
+    // font is fixed-pitch and the rows' spaces are kept.
+    const PrintedLine& headingRow = lines[1];
+    const double width20 =
+        (headingRow.X(QStringLiteral("Dist")) - headingRow.X(QStringLiteral("Line"))) /
+        kHeading.indexOf(QLatin1String("Dist"));
+    for (int row = 0; row < 4; ++row) {
+        const QString text = QString::fromStdString(list.rows[row]);
+        const PrintedLine& line = lines[row + 1];
+        qsizetype from = 0;
+        for (const Word& word : line.words) {
+            from = text.indexOf(word.text, from);
+            QVERIFY2(qAbs(word.xMin - line.words.front().xMin - from * width20) < kTolerance,
+                     qPrintable(word.text));
+            from += word.text.size();
+        }
+    }
+    // Columns count from the left edge of the printable area: rows after a
+    // three-space indent, the company heading at column 12 in 22 pt type.
+    for (int row = 1; row <= 4; ++row)
+        QVERIFY(qAbs(lines[row].words.front().xMin - area.left() - 3 * width20) < kTolerance);
+    const double width22 = width20 * 22 / 20;
+    QVERIFY(qAbs(lines[0].X(QStringLiteral("Larkmoor")) - area.left() - 11 * width22) < kTolerance);
+
+    // Table rows follow at one 20 pt line each; the two empty 22 pt lines
+    // above the company heading and the empty line below it are kept.
+    const double pitch = lines[2].yMin - lines[1].yMin;
+    QVERIFY(pitch >= 20);
+    for (int row = 2; row <= 4; ++row)
+        QVERIFY(qAbs(lines[row].yMin - lines[row - 1].yMin - pitch) < kTolerance);
+    QVERIFY(lines[0].yMin - area.top() > 1.5 * pitch);
+    QVERIFY(lines[1].yMin - lines[0].yMin > 1.5 * pitch);
+}
+
+// 32 lines of 20 pt type under the heading block run past the bottom of a
+// page; the rest must go on a second page, not off the paper.
+void TestQtPrinter::longListContinuesOnANewPage() {
+    const FakeList list = ListWithRows(30);
+    const QString pdf = Print(list, QStringLiteral("thirty-rows.pdf"));
+    if (!m_havePdftotext)
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    const std::vector<PrintedLine> lines = ReadLines(pdf);
+    const QRectF area = PrintableArea();
+
+    QCOMPARE(int(lines.size()), 32);
+    QCOMPARE(lines[0].Text(), QStringLiteral("Larkmoor Aerial Surveys"));
+    for (int row = 0; row <= 30; ++row)
+        QCOMPARE(lines[row + 1].Text(), QString::fromStdString(list.rows[row]).simplified());
+    QCOMPARE(lines.back().page, 2);
+
+    std::size_t firstOnPage2 = 0;
+    while (lines[firstOnPage2].page == 1)
+        ++firstOnPage2;
+    QVERIFY2(firstOnPage2 > 20, "the first page was left half empty");
+    for (std::size_t i = 0; i < firstOnPage2; ++i) {
+        for (const Word& word : lines[i].words)
+            QVERIFY2(word.yMax <= area.bottom() + kTolerance, qPrintable(word.text));
+    }
+    // The second page starts at its top, with no heading block repeated.
+    QVERIFY(lines[firstOnPage2].yMin - area.top() < 20);
+}
+
+void TestQtPrinter::printerFontIsFixedPitch_data() {
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<double>("points");
+
+    QTest::newRow("printout heading: Courier 22 pt") << QStringLiteral("Courier") << 22.0;
+    QTest::newRow("printout table: Courier 20 pt") << QStringLiteral("Courier") << 20.0;
+    QTest::newRow("GPS Data list: Courier New 9.75 pt") << QStringLiteral("Courier New") << 9.75;
+    QTest::newRow("a proportional family") << QStringLiteral("DejaVu Sans") << 20.0;
+    QTest::newRow("a family not installed") << QStringLiteral("Pellucors No Such Font") << 20.0;
+}
+
+// The rows only line up as columns in a fixed-pitch font: a desktop without
+// the family asked for gets its fixed font, never a proportional stand-in.
+void TestQtPrinter::printerFontIsFixedPitch() {
+    QFETCH(QString, family);
+    QFETCH(double, points);
+
+    const QFont font = FixedPitchFont(family, points);
+
+    QCOMPARE(font.pointSizeF(), points);
+    // What matters for the columns: every character of a row is as wide as
+    // the next. (fontconfig lists some fixed fonts, such as Noto Sans Mono,
+    // without their spacing, so QFontInfo::fixedPitch() cannot decide it.)
+    const QFontMetricsF metrics(font);
+    const double width = metrics.horizontalAdvance(QLatin1Char('M'));
+    for (const QChar c : QStringLiteral("il1 ./KWmE+"))
+        QVERIFY2(metrics.horizontalAdvance(c) == width,
+                 qPrintable(QStringLiteral("'%1' in %2").arg(c).arg(QFontInfo(font).family())));
+}
+
+// A document that cannot be started is a failure with a reason, not a
+// silently lost printout.
+void TestQtPrinter::unwritableFileIsReported() {
+    const QString path = m_dir.filePath(QStringLiteral("no-such-folder/out.pdf"));
+    const FakeList list = ListWithRows(1);
+    try {
+        PrintGpsData(list, *QtPrinterService::ForPdfFile(path));
+        QFAIL("printing into a missing folder reported success");
+    } catch (const PrinterError& error) {
+        QCOMPARE(QString::fromUtf8(error.what()),
+                 QStringLiteral("The printer could not start the document."));
+    }
+    QVERIFY(!QFile::exists(path));
+}
+
+QTEST_MAIN(TestQtPrinter)
+#include "tst_qt_printer.moc"
