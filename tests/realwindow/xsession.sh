@@ -1,0 +1,165 @@
+# Shell functions shared by the real-window scripts: a private Xvfb display,
+# the program running on it, and waits that always end. Source this file from
+# a bash script running with `set -euo pipefail`; it installs the clean-up
+# trap itself, so callers must not set their own EXIT trap.
+# shellcheck shell=bash
+
+xsession_dir=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+app_started_ms=0
+
+# stop_process PID: asks it to end, insists after five seconds.
+stop_process() {
+    local i
+    kill "$1" 2>/dev/null || return 0
+    for ((i = 0; i < 50; i++)); do
+        kill -0 "$1" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
+
+xsession_cleanup() {
+    [[ -z $app_pid ]] || stop_process "$app_pid"
+    [[ -z $xvfb_pid ]] || stop_process "$xvfb_pid"
+    rm -rf "$xsession_dir"
+}
+trap xsession_cleanup EXIT
+trap 'exit 1' INT TERM HUP
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [[ -s $xsession_dir/app.log ]]; then
+        echo "--- program output ---" >&2
+        cat "$xsession_dir/app.log" >&2
+    fi
+    exit 1
+}
+
+# require_tools TOOL...: every tool must be on the PATH.
+require_tools() {
+    local tool
+    for tool in "$@"; do
+        if ! command -v "$tool" >/dev/null; then
+            echo "missing $tool (packages xvfb, xdotool, x11-utils)" >&2
+            exit 1
+        fi
+    done
+}
+
+# Milliseconds on the wall clock (EPOCHREALTIME's separator follows the locale).
+now_ms() {
+    local micro=${EPOCHREALTIME//[!0-9]/}
+    echo $((10#$micro / 1000))
+}
+
+# Waits up to $1 tenths of a second for the command in the other arguments.
+wait_for() {
+    local tenths=$1 i
+    shift
+    for ((i = 0; i < tenths; i++)); do
+        if "$@"; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# start_xvfb WIDTHxHEIGHT: a display of our own; exports DISPLAY.
+start_xvfb() {
+    # Xvfb picks a free display itself and writes its number to fd 3.
+    Xvfb -displayfd 3 -nolisten tcp -screen 0 "$1x24" 3>"$xsession_dir/display" \
+        >"$xsession_dir/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    wait_for 100 test -s "$xsession_dir/display" ||
+        fail "Xvfb did not start: $(cat "$xsession_dir/xvfb.log")"
+    DISPLAY=":$(head -n1 "$xsession_dir/display")"
+    export DISPLAY
+    wait_for 50 xwininfo -root >/dev/null 2>&1 || fail "display $DISPLAY does not answer"
+    echo "Xvfb on $DISPLAY"
+}
+
+# start_program PATH/TO/pellucors: runs it on the X display, output logged.
+start_program() {
+    unset WAYLAND_DISPLAY
+    app_started_ms=$(now_ms)
+    QT_QPA_PLATFORM=xcb "$1" >"$xsession_dir/app.log" 2>&1 &
+    app_pid=$!
+}
+
+# Milliseconds since start_program.
+since_start_ms() { echo $(($(now_ms) - app_started_ms)); }
+
+# Visible windows titled exactly $1, one id a line.
+visible_windows() {
+    timeout 5 xdotool search --onlyvisible --name "$1" 2>/dev/null || true
+}
+
+is_splash() {
+    timeout 5 xprop -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_SPLASH
+}
+
+# The splash window's id while it is up, or nothing.
+splash_window() {
+    local window
+    for window in $(timeout 5 xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
+        if is_splash "$window"; then
+            echo "$window"
+            return 0
+        fi
+    done
+}
+has_splash() { [[ -n $(splash_window) ]]; }
+
+# The main window's id, or nothing. Qt gives the untitled splash the
+# application's name as its X title, so the splash is told apart by its type.
+main_window() {
+    local window
+    for window in $(visible_windows '^Pellucors$'); do
+        if ! is_splash "$window"; then
+            echo "$window"
+            return 0
+        fi
+    done
+}
+has_main_window() { [[ -n $(main_window) ]]; }
+
+# focus_window ID: without a window manager the keyboard is nowhere until we
+# put it somewhere.
+focus_window() {
+    timeout 10 xdotool windowfocus --sync "$1" || fail "could not focus window $1"
+    sleep 0.5
+}
+
+# press_on_main KEY: focuses the main window and presses KEY there.
+press_on_main() {
+    local window
+    window=$(main_window)
+    [[ -n $window ]] || fail "main window gone before pressing $1"
+    focus_window "$window"
+    timeout 10 xdotool key --clearmodifiers "$1"
+}
+
+program_exited() { ! kill -0 "$app_pid" 2>/dev/null; }
+
+# Ctrl+X on the main window must end the program with status 0. The program
+# may see the focus change after the key on a busy machine, so the key is
+# pressed again if the first one came too early (a broken Ctrl+X fails every
+# attempt).
+quit_with_ctrl_x() {
+    local attempt status=0
+    for attempt in 1 2 3; do
+        press_on_main ctrl+x
+        if wait_for 50 program_exited; then
+            break
+        fi
+        echo "Ctrl+X attempt $attempt: program still running"
+    done
+    program_exited || fail "Ctrl+X did not end the program"
+    wait "$app_pid" || status=$?
+    app_pid=""
+    [[ $status -eq 0 ]] || fail "exit status $status after Ctrl+X"
+}
