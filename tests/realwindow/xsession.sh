@@ -68,18 +68,30 @@ wait_for() {
     return 1
 }
 
-# start_xvfb WIDTHxHEIGHT: a display of our own; exports DISPLAY.
+# start_xvfb WIDTHxHEIGHT: a display of our own; exports DISPLAY. A server
+# that does not answer (a display number raced away by another X server) is
+# replaced, up to three times.
 start_xvfb() {
-    # Xvfb picks a free display itself and writes its number to fd 3.
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 "$1x24" 3>"$xsession_dir/display" \
-        >"$xsession_dir/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    wait_for 100 test -s "$xsession_dir/display" ||
-        fail "Xvfb did not start: $(cat "$xsession_dir/xvfb.log")"
-    DISPLAY=":$(head -n1 "$xsession_dir/display")"
-    export DISPLAY
-    wait_for 50 xwininfo -root >/dev/null 2>&1 || fail "display $DISPLAY does not answer"
-    echo "Xvfb on $DISPLAY"
+    local attempt
+    for attempt in 1 2 3; do
+        # Xvfb picks a free display itself and writes its number to fd 3.
+        rm -f "$xsession_dir/display"
+        Xvfb -displayfd 3 -nolisten tcp -screen 0 "$1x24" 3>"$xsession_dir/display" \
+            >"$xsession_dir/xvfb.log" 2>&1 &
+        xvfb_pid=$!
+        wait_for 100 test -s "$xsession_dir/display" ||
+            fail "Xvfb did not start: $(cat "$xsession_dir/xvfb.log")"
+        DISPLAY=":$(head -n1 "$xsession_dir/display")"
+        export DISPLAY
+        if wait_for 50 xwininfo -root >/dev/null 2>&1 && kill -0 "$xvfb_pid" 2>/dev/null; then
+            echo "Xvfb on $DISPLAY"
+            return 0
+        fi
+        echo "display $DISPLAY does not answer (attempt $attempt)" >&2
+        stop_process "$xvfb_pid"
+        xvfb_pid=""
+    done
+    fail "no X display could be started: $(cat "$xsession_dir/xvfb.log")"
 }
 
 # start_program PATH/TO/pellucors: runs it on the X display, output logged.
