@@ -12,6 +12,7 @@ test_packages=(
     xvfb xdotool x11-utils xauth
     cups cups-client poppler-utils
     dpkg-dev desktop-file-utils appstream file
+    clang libclang-rt-14-dev
 )
 
 packages=("${run_packages[@]}")

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Pellucors with its tests (warnings are
-# errors) and runs every test.
+# errors) and runs every test, the sanitizer run and the fuzzers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -8,3 +8,7 @@ bash scripts/deps.sh test
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELLUCORS_WERROR=ON >/dev/null
 cmake --build build
 ctest --test-dir build --output-on-failure -j 2
+# The offscreen suite again under AddressSanitizer, UBSan and LeakSanitizer,
+# then each fuzz target for a bounded time.
+bash scripts/sanitize.sh
+bash scripts/fuzz.sh

@@ -1,0 +1,321 @@
+// Hostile texts pasted into every box of both calculators, each with the
+// message the user must get: nothing crashes, nothing absurd is computed or
+// logged, and the box the message is about is the one emptied.
+
+#include "ProgramFixture.h"
+#include "core/GpsLog.h"
+#include "core/NumericInput.h"
+#include "platform/ListService.h"
+#include "ui/frmDataDisplay.h"
+#include "ui/frmGPS_ErrorCal.h"
+#include "ui/frmGroundStationCal.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <cmath>
+
+using namespace pellucors;
+using namespace pellucors::test;
+
+namespace {
+
+enum class Box { Designation, Length, AllowedError, Distance };
+
+enum class Outcome {
+    Accepted,
+    NoDesignation,
+    LengthNotNumeric,
+    LengthNotPositive,
+    ErrorNotNumeric,
+    ErrorNotAboveTwo,
+    NotNumeric, // the GPS error calculator's one input message
+    CalculationError,
+};
+
+struct Message {
+    std::string title;
+    std::string text;
+    MessageIcon icon;
+};
+
+Message Expected(Outcome outcome) {
+    switch (outcome) {
+    case Outcome::NoDesignation:
+        return {"Pellucors - Please check your data!", "Please enter a line designation.",
+                MessageIcon::Information};
+    case Outcome::LengthNotNumeric:
+        return {"Pellucors - Please check your data!",
+                "Please enter a numeric value greater then zero\r\n"
+                "for the length of the flight line.",
+                MessageIcon::Information};
+    case Outcome::LengthNotPositive:
+        return {"Pellucor - Please check your data!",
+                "Please enter a number larger then zero.\r\n"
+                "You can not have a flight line that is zero or less in length.",
+                MessageIcon::Information};
+    case Outcome::ErrorNotNumeric:
+        return {"Pellucors - Please check your data!",
+                "Please enter a numeric value greater then zero\r\n"
+                "for the maximum error allowed.",
+                MessageIcon::Information};
+    case Outcome::ErrorNotAboveTwo:
+        return {"Pellucors - Data error!",
+                "Please enter a numeric value greater then 2\r\n"
+                "GPS has a built in error of 2 Centimeters.",
+                MessageIcon::Exclamation};
+    case Outcome::NotNumeric:
+        return {"Pellucors - Please check your data!", "Please enter a numeric value.",
+                MessageIcon::Information};
+    case Outcome::CalculationError:
+        return {"Pellucors - Calculation error!",
+                "The numbers entered are too large to calculate.\r\nPlease check your data.",
+                MessageIcon::Information};
+    case Outcome::Accepted:
+        break;
+    }
+    return {};
+}
+
+// One hostile text and what each box must make of it. The other boxes of the
+// ground station calculator hold a valid entry: designation H1, 10 km, 5 cm.
+struct HostileInput {
+    const char* name;
+    QString text;
+    Outcome designation;
+    Outcome length;
+    Outcome allowedError;
+    Outcome distance;
+};
+
+QString Groups(int count) {
+    return QStringLiteral("1") + QStringLiteral(",000").repeated(count);
+}
+
+QList<HostileInput> HostileInputs() {
+    using O = Outcome;
+    const QChar nul(0);
+    return {
+        {"nothing", QString(), O::NoDesignation, O::LengthNotNumeric, O::ErrorNotNumeric,
+         O::NotNumeric},
+        {"only blanks", QStringLiteral("   "), O::Accepted, O::LengthNotNumeric, O::ErrorNotNumeric,
+         O::NotNumeric},
+        {"10 000 nines", QString(10000, QLatin1Char('9')), O::Accepted, O::LengthNotNumeric,
+         O::ErrorNotNumeric, O::NotNumeric},
+        {"10 000 zeros", QString(10000, QLatin1Char('0')), O::Accepted, O::LengthNotPositive,
+         O::ErrorNotAboveTwo, O::Accepted},
+        {"10 000 letters", QString(10000, QLatin1Char('x')), O::Accepted, O::LengthNotNumeric,
+         O::ErrorNotNumeric, O::NotNumeric},
+        {"a NUL character", QString(nul), O::Accepted, O::LengthNotNumeric, O::ErrorNotNumeric,
+         O::NotNumeric},
+        {"a NUL between digits", QStringLiteral("1") + nul + QStringLiteral("5"), O::Accepted,
+         O::LengthNotNumeric, O::ErrorNotNumeric, O::NotNumeric},
+        {"control characters", QStringLiteral("\x01\x1b\x7f"), O::Accepted, O::LengthNotNumeric,
+         O::ErrorNotNumeric, O::NotNumeric},
+        {"tabs around 25", QStringLiteral("\t25\t"), O::Accepted, O::Accepted, O::Accepted,
+         O::Accepted},
+        {"a line feed after 25", QStringLiteral("25\n"), O::Accepted, O::LengthNotNumeric,
+         O::ErrorNotNumeric, O::NotNumeric},
+        {"right-to-left override", QStringLiteral("\u202E25"), O::Accepted, O::LengthNotNumeric,
+         O::ErrorNotNumeric, O::NotNumeric},
+        {"Hebrew designation", QStringLiteral("\u05E7\u05D5 7"), O::Accepted, O::LengthNotNumeric,
+         O::ErrorNotNumeric, O::NotNumeric},
+        {"combining accent on a digit", QStringLiteral("25\u0301"), O::Accepted,
+         O::LengthNotNumeric, O::ErrorNotNumeric, O::NotNumeric},
+        {"Arabic-Indic digits", QStringLiteral("\u0662\u0665"), O::Accepted, O::LengthNotNumeric,
+         O::ErrorNotNumeric, O::NotNumeric},
+        {"1e309 beyond double range", QStringLiteral("1e309"), O::Accepted, O::LengthNotNumeric,
+         O::ErrorNotNumeric, O::NotNumeric},
+        {"minus zero", QStringLiteral("-0"), O::Accepted, O::LengthNotPositive, O::ErrorNotAboveTwo,
+         O::Accepted},
+        {"NaN", QStringLiteral("NaN"), O::Accepted, O::LengthNotNumeric, O::ErrorNotNumeric,
+         O::NotNumeric},
+        {"Infinity", QStringLiteral("Infinity"), O::Accepted, O::LengthNotNumeric,
+         O::ErrorNotNumeric, O::NotNumeric},
+        {"hexadecimal 0x10", QStringLiteral("0x10"), O::Accepted, O::LengthNotNumeric,
+         O::ErrorNotNumeric, O::NotNumeric},
+        {"hexadecimal &H10", QStringLiteral("&H10"), O::Accepted, O::LengthNotNumeric,
+         O::ErrorNotNumeric, O::NotNumeric},
+        // A billion km needs more stations than a count holds.
+        {"a billion in groups", Groups(3), O::Accepted, O::CalculationError, O::Accepted,
+         O::Accepted},
+        // 1E+300 is a double but no single: every chain overflows.
+        {"100 group separators", Groups(100), O::Accepted, O::CalculationError, O::CalculationError,
+         O::CalculationError},
+        {"400 group separators", Groups(400), O::Accepted, O::LengthNotNumeric, O::ErrorNotNumeric,
+         O::NotNumeric},
+        {"group separators out of place", QStringLiteral("1,0,0"), O::Accepted, O::LengthNotNumeric,
+         O::ErrorNotNumeric, O::NotNumeric},
+        {"only group separators", QStringLiteral(",,,"), O::Accepted, O::LengthNotNumeric,
+         O::ErrorNotNumeric, O::NotNumeric},
+        {"near the single maximum", QStringLiteral("3.4e38"), O::Accepted, O::CalculationError,
+         O::CalculationError, O::Accepted},
+        // Above 2 only beyond single precision: the computation would use 2.
+        {"2.00000001", QStringLiteral("2.00000001"), O::Accepted, O::Accepted, O::ErrorNotAboveTwo,
+         O::Accepted},
+    };
+}
+
+QString BoxName(Box box) {
+    switch (box) {
+    case Box::Designation:
+        return QStringLiteral("as line designation");
+    case Box::Length:
+        return QStringLiteral("as line length");
+    case Box::AllowedError:
+        return QStringLiteral("as allowed error");
+    case Box::Distance:
+        return QStringLiteral("as distance for the error");
+    }
+    return {};
+}
+
+// What Ctrl+V does: the box's text replaced by the clipboard's.
+void Paste(QLineEdit* box, const QString& text) {
+    QTest::mouseClick(box, Qt::LeftButton);
+    box->selectAll();
+    box->insert(text);
+}
+
+void AddRows(bool groundStation) {
+    QTest::addColumn<Box>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Outcome>("outcome");
+    for (const HostileInput& input : HostileInputs()) {
+        const auto add = [&input](Box box, Outcome outcome) {
+            const QString name = QString::fromLatin1(input.name) + QLatin1Char(' ') + BoxName(box);
+            QTest::newRow(qPrintable(name)) << box << input.text << outcome;
+        };
+        if (groundStation) {
+            add(Box::Designation, input.designation);
+            add(Box::Length, input.length);
+            add(Box::AllowedError, input.allowedError);
+        } else {
+            add(Box::Distance, input.distance);
+        }
+    }
+}
+
+bool IsFiniteNumber(const QString& text) {
+    const auto value = ReadRegionalNumber(text.toStdString(), RegionalSeparators{".", ","});
+    return value && std::isfinite(*value);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Box)
+Q_DECLARE_METATYPE(Outcome)
+
+class HostileInputTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void groundStationCalculator_data() { AddRows(true); }
+    void groundStationCalculator();
+    void errorCalculator_data() { AddRows(false); }
+    void errorCalculator();
+
+private:
+    void VerifyMessage(Outcome outcome);
+
+    std::unique_ptr<ProgramFixture> m_program;
+};
+
+void HostileInputTest::init() {
+    m_program = std::make_unique<ProgramFixture>();
+    m_program->Start();
+}
+
+void HostileInputTest::cleanup() {
+    m_program.reset();
+}
+
+void HostileInputTest::VerifyMessage(Outcome outcome) {
+    const auto& shown = m_program->messages.shown;
+    if (outcome == Outcome::Accepted) {
+        QVERIFY2(shown.empty(), shown.empty() ? "" : shown.front().title.c_str());
+        return;
+    }
+    QCOMPARE(shown.size(), std::size_t{1});
+    const Message expected = Expected(outcome);
+    QCOMPARE(shown.front().title, expected.title);
+    QCOMPARE(shown.front().text, expected.text);
+    QCOMPARE(shown.front().icon, expected.icon);
+    QCOMPARE(shown.front().buttons, MessageButtons::Ok);
+}
+
+void HostileInputTest::groundStationCalculator() {
+    QFETCH(Box, box);
+    QFETCH(QString, text);
+    QFETCH(Outcome, outcome);
+
+    const frmGroundStationCal& gs = m_program->Parent().GroundStationCal();
+    auto* txtLineNo = ProgramFixture::Find<QLineEdit>(gs, "txtLineNo");
+    auto* txtDistance = ProgramFixture::Find<QLineEdit>(gs, "txtDistance");
+    auto* txtOkError = ProgramFixture::Find<QLineEdit>(gs, "txtOkError");
+    QLineEdit* const boxes[] = {txtLineNo, txtDistance, txtOkError};
+    Paste(txtLineNo, QStringLiteral("H1"));
+    Paste(txtDistance, QStringLiteral("10"));
+    Paste(txtOkError, QStringLiteral("5"));
+    QLineEdit* hostile = boxes[static_cast<int>(box)];
+    Paste(hostile, text);
+    QStringList held;
+    for (const QLineEdit* b : boxes)
+        held << b->text();
+    QTest::keyClick(hostile, Qt::Key_Return);
+
+    VerifyMessage(outcome);
+    const ListService& list = m_program->Parent().DataDisplay().GpsDataList();
+    if (outcome == Outcome::Accepted) {
+        QCOMPARE(list.RowCount(), 2);
+        QVERIFY(list.RowText(1).rfind(held[0].toStdString(), 0) == 0);
+        for (const QLineEdit* b : boxes)
+            QVERIFY(b->text().isEmpty());
+        for (const char* result : {"lblNoGroundStations", "lblSpacing", "lblClientsSpec"})
+            QVERIFY(IsFiniteNumber(ProgramFixture::Find<QLabel>(gs, result)->text()));
+        return;
+    }
+    QCOMPARE(list.RowCount(), 1);
+    QCOMPARE(m_program->Log().EntryCount(), std::int16_t{0});
+    // A failed check empties and focuses the box it is about; an abandoned
+    // calculation keeps every box for correction.
+    const int emptied =
+        outcome == Outcome::NoDesignation                                               ? 0
+        : outcome == Outcome::LengthNotNumeric || outcome == Outcome::LengthNotPositive ? 1
+        : outcome == Outcome::CalculationError                                          ? -1
+                                                                                        : 2;
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(boxes[i]->text(), i == emptied ? QString() : held[i]);
+    if (emptied >= 0)
+        QVERIFY(boxes[emptied]->hasFocus());
+}
+
+void HostileInputTest::errorCalculator() {
+    QFETCH(Box, box);
+    QFETCH(QString, text);
+    QFETCH(Outcome, outcome);
+    QCOMPARE(box, Box::Distance);
+
+    const frmGPS_ErrorCal& ec = m_program->Parent().GpsErrorCal();
+    auto* txtDistance = ProgramFixture::Find<QLineEdit>(ec, "txtDistance");
+    auto* lblAnswer = ProgramFixture::Find<QLabel>(ec, "lblAnswer");
+    Paste(txtDistance, text);
+    const QString held = txtDistance->text();
+    QTest::keyClick(txtDistance, Qt::Key_Return);
+
+    VerifyMessage(outcome);
+    if (outcome == Outcome::Accepted) {
+        QVERIFY2(IsFiniteNumber(lblAnswer->text()), qPrintable(lblAnswer->text()));
+        QVERIFY(txtDistance->text().isEmpty());
+    } else {
+        // The typed text stays for correction; no answer appears.
+        QCOMPARE(txtDistance->text(), held);
+        QVERIFY(lblAnswer->text().isEmpty());
+    }
+}
+
+QTEST_MAIN(HostileInputTest)
+#include "tst_hostile_input.moc"
