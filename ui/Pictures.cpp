@@ -9,8 +9,11 @@ namespace pellucors {
 QPixmap Emblem() {
     return QPixmap(QStringLiteral(":/pellucors/emblem.png"));
 }
-QPixmap EmblemLarge() {
-    return QPixmap(QStringLiteral(":/pellucors/emblem-256.png"));
+QIcon WindowIcon() {
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/pellucors/emblem.png"));
+    icon.addFile(QStringLiteral(":/pellucors/emblem-256.png"));
+    return icon;
 }
 QPixmap Logo() {
     return QPixmap(QStringLiteral(":/pellucors/logo.jpg"));

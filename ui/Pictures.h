@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 
 class QLabel;
@@ -8,9 +9,11 @@ class QWidget;
 namespace pellucors {
 
 // The program's own pictures, from the compiled-in resources.
-QPixmap Emblem();      // 32 x 32, 256 colours
-QPixmap EmblemLarge(); // 256 x 256, for the window icon
-QPixmap Logo();        // 229 x 130 JPEG
+QPixmap Emblem(); // 32 x 32, 256 colours
+// The emblem at 32 and 256 pixels as the window icon, decoded only when a
+// size is asked for.
+QIcon WindowIcon();
+QPixmap Logo(); // 229 x 130 JPEG
 
 // A picture control: `picture` stretched to the control's size, optionally
 // inside a thin single border.

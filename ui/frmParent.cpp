@@ -31,7 +31,7 @@ frmParent::frmParent(ShellServices& services, GpsLog& log)
       m_childStyle(std::make_unique<ChildWindowStyle>()) {
     setObjectName(QStringLiteral("frmParent"));
     setWindowTitle(QString::fromStdString(services.appInfo.Title()));
-    setWindowIcon(QIcon(EmblemLarge()));
+    setWindowIcon(WindowIcon());
     resize(TwipsSize(5490, 5265));
     m_workspace->setObjectName(QStringLiteral("workspace"));
     m_workspace->setBackground(palette().brush(QPalette::Dark));

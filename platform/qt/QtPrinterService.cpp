@@ -6,7 +6,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include <cups/cups.h>
+#include <cups/ipp.h>
+#include <dlfcn.h>
 
 #include <optional>
 
@@ -24,12 +25,24 @@ PrinterError PrinterFailure(const QPrinter& printer, const std::string& what) {
 // Qt's CUPS engine hands the finished document to cupsPrintFile() and drops
 // its result, so a queue that refuses the job (not accepting jobs, deleted,
 // scheduler gone) would look like a printed document. libcups still holds
-// that call's status for this thread.
+// that call's status for this thread, in the copy of libcups that Qt's CUPS
+// plugin loaded; where none is loaded, CUPS was not called.
 std::optional<std::string> CupsRefusal() {
-    if (cupsLastError() < IPP_STATUS_ERROR_BAD_REQUEST)
+    void* cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
+    if (!cups)
         return std::nullopt;
-    const char* text = cupsLastErrorString();
-    return text && *text ? std::string(text) : "The print spooler refused the document.";
+    using LastError = ipp_status_t (*)();
+    using LastErrorString = const char* (*)();
+    const auto lastError = reinterpret_cast<LastError>(dlsym(cups, "cupsLastError"));
+    const auto lastErrorString =
+        reinterpret_cast<LastErrorString>(dlsym(cups, "cupsLastErrorString"));
+    std::optional<std::string> refusal;
+    if (lastError && lastError() >= IPP_STATUS_ERROR_BAD_REQUEST) {
+        const char* text = lastErrorString ? lastErrorString() : nullptr;
+        refusal = text && *text ? std::string(text) : "The print spooler refused the document.";
+    }
+    dlclose(cups);
+    return refusal;
 }
 } // namespace
 

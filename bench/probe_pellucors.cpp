@@ -1,0 +1,22 @@
+// Pellucors started exactly as ui/main.cpp starts it, under the start-up
+// probe. The production binary carries no probe.
+#include "StartupProbe.h"
+#include "ui/Application.h"
+#include "ui/QtPlatform.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+int main(int argc, char* argv[]) {
+    QElapsedTimer sinceMain;
+    sinceMain.start();
+    QApplication app(argc, argv);
+    pellucors::bench::StartupProbe probe(sinceMain, true);
+    pellucors::QtPlatform platform;
+    pellucors::Application program(platform.Services());
+    program.Main();
+    probe.Arm();
+    const int status = QApplication::exec();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "frmParent.h"
+#include "platform/qt/QtAppInfoService.h"
+#include "platform/qt/QtMessageService.h"
+
+namespace pellucors {
+
+// The program's real services on Qt: message boxes, the application's
+// properties, the default printer, the user's regional separators and the
+// end of the process. Constructed after the QApplication, which it names.
+class QtPlatform {
+public:
+    QtPlatform();
+    ShellServices Services();
+
+private:
+    QtMessageService m_messages;
+    QtAppInfoService m_appInfo;
+};
+
+} // namespace pellucors
