@@ -19,22 +19,7 @@ if ! grep -q PELLUCORS_BENCH CMakeLists.txt; then
 fi
 
 # --- Packages: the program's (Qt Test comes with them), an X server and strip.
-bash scripts/deps.sh run
-missing=()
-for package in xvfb binutils; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-        missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    if [ "$(id -u)" -ne 0 ]; then
-        echo "Run as root (or install these packages yourself)." >&2
-        exit 1
-    fi
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash scripts/deps.sh bench
 
 # --- Build.
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DPELLUCORS_BENCH=ON \

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Pellucors needs, and only those missing, so a
-# second run costs a few dpkg queries. Usage: deps.sh run|test
+# second run costs a few dpkg queries. Usage: deps.sh run|test|bench
 set -euo pipefail
 
 run_packages=(
@@ -15,12 +15,15 @@ test_packages=(
     clang libclang-rt-14-dev
 )
 
+bench_packages=(xvfb binutils)
+
 packages=("${run_packages[@]}")
 case "${1:-run}" in
 run) ;;
 test) packages+=("${test_packages[@]}") ;;
+bench) packages+=("${bench_packages[@]}") ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|bench" >&2
     exit 2
     ;;
 esac
