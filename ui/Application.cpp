@@ -23,7 +23,7 @@ frmSplash* Application::Splash() const {
 
 void Application::Main() {
     m_parent = new frmParent(m_services, m_log);
-    m_parent->ShowMaximized();
+    m_parent->showMaximized();
     m_parent->GpsErrorCal();
     m_parent->GroundStationCal();
     m_parent->DataDisplay();

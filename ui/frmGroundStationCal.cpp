@@ -28,6 +28,16 @@ constexpr Qt::Alignment kHeading = Qt::AlignHCenter | Qt::AlignTop;
 constexpr const char* kCheckData = "Pellucors - Please check your data!";
 } // namespace
 
+QString LoggedDesignation(QString typed) {
+    for (QChar& c : typed) {
+        const char16_t code = c.unicode();
+        if (c.category() == QChar::Other_Control || (code >= 0x202A && code <= 0x202E) ||
+            (code >= 0x2066 && code <= 0x2069))
+            c = QLatin1Char(' ');
+    }
+    return typed;
+}
+
 frmGroundStationCal::frmGroundStationCal(WindowShell& shell, GpsLog& log, MessageService& messages,
                                          RegionalSeparators separators, QWidget* parent)
     : QWidget(parent), m_shell(shell), m_log(log), m_messages(messages),
@@ -96,6 +106,7 @@ void frmGroundStationCal::CreateControls() {
 
     cmdEnter = MakeButton(Frame1, "cmdEnter", QStringLiteral("&Enter"),
                           QStringLiteral("Click for each data entry"), 525, 4560, 1215, 495);
+    cmdEnter->setDefault(true); // drawn as the default; DefaultButtons makes Enter press it
     cmdClearForm = MakeButton(Frame1, "cmdClearForm", QStringLiteral("C&lear"),
                               QStringLiteral("Clears this windows text boxes and display labels"),
                               2040, 4560, 1215, 495);
@@ -194,8 +205,8 @@ void frmGroundStationCal::ProcessEntry() {
         lblSpacing->SetHeading(QStringLiteral("Ground Station Spacing in ") + name);
         lblClientsSpec->SetHeading(QStringLiteral("Max Distance from Base Station in ") + name);
 
-        m_log.AddGpsEntry(txtLineNo->text().toStdString(), length, unitName, count, spacing,
-                          maxDistance, unit);
+        m_log.AddGpsEntry(LoggedDesignation(txtLineNo->text()).toStdString(), length, unitName,
+                          count, spacing, maxDistance, unit);
     } catch (const ArithmeticError&) {
         ShowCalculationError(m_messages);
         return;

@@ -20,6 +20,11 @@ class MessageService;
 class ResultBox;
 class UnitOptions;
 
+// The designation as logged: what was typed, with control and text-direction
+// characters (pasted tabs, line breaks, overrides), which would break the
+// fixed-width row on screen and on paper, shown as blanks.
+QString LoggedDesignation(QString typed);
+
 // The ground station calculator ("GPS Data Entry"): checks one flight line's
 // designation, length and allowed error, shows the stations it needs and logs
 // the entry.

@@ -48,10 +48,13 @@ frmParent::~frmParent() {
     delete m_workspace;
 }
 
-void frmParent::ShowMaximized() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
+void frmParent::FillScreenIfNotMaximised() {
+    // Where no window manager maximises (a bare X server) the window is still
+    // at its stored size by now; a window manager has maximised it and keeps
+    // the stored size for un-maximising.
+    const QScreen* screen = this->screen();
+    if (screen && frameGeometry().width() < screen->availableGeometry().width())
         setGeometry(screen->availableGeometry());
-    showMaximized();
 }
 
 void frmParent::CreateMenus() {
@@ -170,6 +173,7 @@ void frmParent::ShowChild(ChildWindow window) {
 
 void frmParent::HandOver() {
     show();
+    FillScreenIfNotMaximised();
     for (const ChildWindow window :
          {ChildWindow::GpsErrorCal, ChildWindow::GroundStationCal, ChildWindow::DataDisplay}) {
         // A window switched off during the splash stays off: mark and
@@ -184,8 +188,30 @@ void frmParent::HandOver() {
     activateWindow();
 }
 
+void frmParent::HideChild(ChildWindow window) {
+    QMdiSubWindow* sub = SubWindow(window);
+    const bool hadKeyboard =
+        m_workspace->activeSubWindow() == sub || sub->isAncestorOf(QApplication::focusWidget());
+    sub->hide();
+    if (!hadKeyboard)
+        return;
+    // A hidden window must not keep the keyboard: keys typed next would fill
+    // boxes, or clear the log, where the user cannot see it. The window used
+    // last among those still shown takes over.
+    QMdiSubWindow* next = nullptr;
+    for (QMdiSubWindow* candidate : m_workspace->subWindowList(QMdiArea::ActivationHistoryOrder)) {
+        if (candidate->isVisible())
+            next = candidate;
+    }
+    m_workspace->setActiveSubWindow(next);
+    if (next)
+        next->widget()->setFocus();
+    else
+        m_workspace->setFocus();
+}
+
 void frmParent::CloseChild(ChildWindow window) {
-    SubWindow(window)->hide();
+    HideChild(window);
     MenuItem(window)->setChecked(false);
 }
 
@@ -193,7 +219,7 @@ void frmParent::ToggleChild(ChildWindow window) {
     QAction* item = MenuItem(window);
     if (item->isChecked()) {
         item->setChecked(false);
-        SubWindow(window)->hide();
+        HideChild(window);
     } else {
         item->setChecked(true);
         ShowChild(window);

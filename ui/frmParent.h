@@ -45,9 +45,6 @@ public:
     frmParent(ShellServices& services, GpsLog& log);
     ~frmParent() override;
 
-    // Maximised also where no window manager maximises (a bare X server).
-    void ShowMaximized();
-
     // Each child window is loaded on first use and lives until ShutDown.
     frmGPS_ErrorCal& GpsErrorCal();
     frmGroundStationCal& GroundStationCal();
@@ -75,6 +72,9 @@ private:
     void CreateMenus();
     QMdiSubWindow* AddChild(ChildWindow window, QWidget* form, QPoint homeTwips);
     void ShowChild(ChildWindow window);
+    // Hides the window; if it had the keyboard, another shown window gets it.
+    void HideChild(ChildWindow window);
+    void FillScreenIfNotMaximised();
 
     void mnuFilePrint_Click();
     void mnuWindowHome_Click();

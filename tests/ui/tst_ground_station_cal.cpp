@@ -48,6 +48,7 @@ private Q_SLOTS:
     void showsAndLogsTheStations_data();
     void showsAndLogsTheStations();
     void acceptsABlankDesignation();
+    void controlCharactersDoNotBreakTheRow();
     void arithmeticFailureLogsNothing_data();
     void arithmeticFailureLogsNothing();
     void clearKeepsTheUnitHeadings();
@@ -409,6 +410,20 @@ void TestGroundStationCal::acceptsABlankDesignation() {
     QVERIFY(m_program->messages.shown.empty());
     QCOMPARE(m_program->Log().EntryCount(), 1);
     QCOMPARE(Q(m_program->Log().Entry(0).lineNo), QStringLiteral(" "));
+}
+
+// A pasted tab or line break would split the fixed-width row in the list and
+// on paper; a direction override would show the row's numbers reversed.
+void TestGroundStationCal::controlCharactersDoNotBreakTheRow() {
+    Box("txtLineNo")->setText(QStringLiteral("A\tB\u202EC"));
+    Type("txtDistance", QStringLiteral("100"));
+    Type("txtOkError", QStringLiteral("5"));
+    Click("cmdEnter");
+
+    QVERIFY(m_program->messages.shown.empty());
+    QCOMPARE(Q(m_program->Log().Entry(0).lineNo), QStringLiteral("A B C"));
+    QCOMPARE(GpsDataList()->item(1)->text(),
+             QStringLiteral("A B C100       4     K      25      30"));
 }
 
 void TestGroundStationCal::arithmeticFailureLogsNothing_data() {

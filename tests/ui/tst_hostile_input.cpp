@@ -271,7 +271,7 @@ void HostileInputTest::groundStationCalculator() {
     const ListService& list = m_program->Parent().DataDisplay().GpsDataList();
     if (outcome == Outcome::Accepted) {
         QCOMPARE(list.RowCount(), 2);
-        QVERIFY(list.RowText(1).rfind(held[0].toStdString(), 0) == 0);
+        QVERIFY(list.RowText(1).rfind(pellucors::LoggedDesignation(held[0]).toStdString(), 0) == 0);
         for (const QLineEdit* b : boxes)
             QVERIFY(b->text().isEmpty());
         for (const char* result : {"lblNoGroundStations", "lblSpacing", "lblClientsSpec"})

@@ -133,6 +133,8 @@ private Q_SLOTS:
     void handOverRespectsMarks();
     void shutDownOrder_data();
     void shutDownOrder();
+    void hiddenWindowGivesUpTheKeyboard_data();
+    void hiddenWindowGivesUpTheKeyboard();
 };
 
 void MainWindowTest::startUpStateAfterHandOver() {
@@ -528,6 +530,53 @@ void MainWindowTest::shutDownOrder() {
     QVERIFY(!program.App().Parent());
     for (QWidget* window : QApplication::topLevelWidgets())
         QVERIFY2(!qobject_cast<frmAbout*>(window), "an About window was loaded");
+}
+
+void MainWindowTest::hiddenWindowGivesUpTheKeyboard_data() {
+    QTest::addColumn<ChildWindow>("window");
+    QTest::addColumn<Via>("via");
+    QTest::newRow("calculator closed by its button")
+        << ChildWindow::GroundStationCal << Via::DisplayButton;
+    QTest::newRow("calculator switched off by Ctrl+G")
+        << ChildWindow::GroundStationCal << Via::Shortcut;
+    QTest::newRow("data window closed by Enter on Close")
+        << ChildWindow::DataDisplay << Via::DisplayButton;
+    QTest::newRow("data window switched off by Ctrl+D")
+        << ChildWindow::DataDisplay << Via::Shortcut;
+}
+
+// Keys typed after a window was hidden must not act in it unseen: Enter in
+// the hidden calculator would log an entry, Esc then Enter in the hidden data
+// window would clear the log.
+void MainWindowTest::hiddenWindowGivesUpTheKeyboard() {
+    QFETCH(ChildWindow, window);
+    QFETCH(Via, via);
+    ProgramFixture program;
+    program.Start();
+    QMdiSubWindow* sub = program.Parent().SubWindow(window);
+    QWidget& form = Form(program, window);
+    if (window == ChildWindow::GroundStationCal) {
+        ProgramFixture::Find<QLineEdit>(form, "txtLineNo")->setText(QStringLiteral("A1"));
+        ProgramFixture::Find<QLineEdit>(form, "txtDistance")->setText(QStringLiteral("100"));
+        ProgramFixture::Find<QLineEdit>(form, "txtOkError")->setText(QStringLiteral("5"));
+    }
+    Workspace(program).setActiveSubWindow(sub);
+    auto* close = ProgramFixture::Find<QPushButton>(form, "cmdClose");
+    if (via == Via::DisplayButton) {
+        close->setFocus();
+        QTest::keyClick(close, Qt::Key_Return);
+    } else {
+        PressCtrl(program, window == ChildWindow::DataDisplay ? Qt::Key_D : Qt::Key_G);
+    }
+    QVERIFY(!sub->isVisible());
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY2(focus && focus->isVisible(), "the keyboard stayed in a hidden control");
+    QVERIFY(!sub->isAncestorOf(focus));
+    QVERIFY(Workspace(program).activeSubWindow() != sub);
+
+    QTest::keyClick(focus, Qt::Key_Return);
+    QCOMPARE(program.Log().EntryCount(), 0);
+    QCOMPARE(program.Log().ListCleared(), false);
 }
 
 QTEST_MAIN(MainWindowTest)

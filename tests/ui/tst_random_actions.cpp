@@ -420,7 +420,7 @@ RandomActions::Snapshot RandomActions::Take() {
 
 void RandomActions::NoteEntryInputs() {
     const frmGroundStationCal& gs = m_program->Parent().GroundStationCal();
-    m_entryInputs = {gs.FirstInput()->text().toStdString(), gs.SelectedUnit()};
+    m_entryInputs = {LoggedDesignation(gs.FirstInput()->text()).toStdString(), gs.SelectedUnit()};
 }
 
 QString RandomActions::TypeIntoBox(bool paste) {
