@@ -1,5 +1,6 @@
 #include "Pictures.h"
 
+#include "LazyIconEngine.h"
 #include "Twips.h"
 
 #include <QLabel>
@@ -10,10 +11,9 @@ QPixmap Emblem() {
     return QPixmap(QStringLiteral(":/pellucors/emblem.png"));
 }
 QIcon WindowIcon() {
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/pellucors/emblem.png"));
-    icon.addFile(QStringLiteral(":/pellucors/emblem-256.png"));
-    return icon;
+    return QIcon(
+        new LazyIconEngine({{QStringLiteral(":/pellucors/emblem.png"), QSize(32, 32)},
+                            {QStringLiteral(":/pellucors/emblem-256.png"), QSize(256, 256)}}));
 }
 QPixmap Logo() {
     return QPixmap(QStringLiteral(":/pellucors/logo.jpg"));

@@ -2,6 +2,7 @@
 // hand-over, how About hides and unloads, and the program's own pictures.
 
 #include "ProgramFixture.h"
+#include "ui/LazyIconEngine.h"
 #include "ui/Pictures.h"
 #include "ui/frmAbout.h"
 #include "ui/frmSplash.h"
@@ -16,6 +17,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -65,6 +67,8 @@ private Q_SLOTS:
     void picturesFromResources();
     void picturesOnTheWindows_data();
     void picturesOnTheWindows();
+    void windowIconReadsNothingUntilAsked();
+    void windowIconOfTheMainWindow();
 };
 
 void SplashAboutTest::splashShowsTitleAndVersion_data() {
@@ -318,6 +322,41 @@ void SplashAboutTest::picturesOnTheWindows() {
     QCOMPARE(picture->pixmap().size(), pixels);
     QVERIFY(picture->hasScaledContents());
     QCOMPARE(picture->frameShape() == QFrame::Box, bordered);
+}
+
+void SplashAboutTest::windowIconReadsNothingUntilAsked() {
+    // The files do not exist when the icon is made: only a lazy icon can
+    // still show them once they are there.
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString small = folder.filePath(QStringLiteral("small.png"));
+    const QString large = folder.filePath(QStringLiteral("large.png"));
+    auto* engine =
+        new pellucors::LazyIconEngine({{small, QSize(32, 32)}, {large, QSize(256, 256)}});
+    const QIcon icon(engine);
+    QVERIFY(!icon.isNull());
+    QCOMPARE(icon.availableSizes(), (QList<QSize>{QSize(32, 32), QSize(256, 256)}));
+    QVERIFY(!engine->IsLoaded());
+
+    QVERIFY(QImage(QStringLiteral(":/pellucors/emblem.png")).save(small));
+    QVERIFY(QImage(QStringLiteral(":/pellucors/emblem-256.png")).save(large));
+    QCOMPARE(icon.pixmap(QSize(32, 32)).size(), QSize(32, 32));
+    QVERIFY(engine->IsLoaded());
+    QCOMPARE(icon.pixmap(QSize(256, 256)).size(), QSize(256, 256));
+    QCOMPARE(icon.pixmap(QSize(32, 32)).toImage().convertToFormat(QImage::Format_ARGB32),
+             pellucors::Emblem().toImage().convertToFormat(QImage::Format_ARGB32));
+}
+
+void SplashAboutTest::windowIconOfTheMainWindow() {
+    ProgramFixture program;
+    program.Start(true);
+    const QIcon icon = program.Parent().windowIcon();
+    QCOMPARE(icon.availableSizes(), (QList<QSize>{QSize(32, 32), QSize(256, 256)}));
+    QCOMPARE(icon.pixmap(QSize(256, 256)).size(), QSize(256, 256));
+    QCOMPARE(icon.pixmap(QSize(32, 32)).toImage().convertToFormat(QImage::Format_ARGB32),
+             pellucors::Emblem().toImage().convertToFormat(QImage::Format_ARGB32));
+    // A size between the two comes from the larger picture, never upscaled.
+    QCOMPARE(icon.pixmap(QSize(64, 64)).size(), QSize(64, 64));
 }
 
 QTEST_MAIN(SplashAboutTest)
