@@ -91,13 +91,7 @@ message_box() { visible_windows "$check_title" | head -n1; }
 has_message_box() { [[ -n $(message_box) ]]; }
 # After the hand-over the keyboard is in the empty Line Number box, so Enter
 # asks for a line designation.
-for attempt in 1 2 3; do
-    press_on_main Return
-    if wait_for 50 has_message_box; then
-        break
-    fi
-    echo "Enter attempt $attempt: no message box yet"
-done
+press_on_main_until Return has_message_box Enter || true
 box=$(message_box)
 [[ -n $box ]] || fail "Enter with an empty Line Number brought up no message titled Pellucors - Please check your data!"
 echo "message box $box is up"
@@ -117,13 +111,7 @@ has_main_window || fail "main window gone after the message box"
 about_title='^About Pellucors$'
 about_window() { visible_windows "$about_title" | head -n1; }
 has_about() { [[ -n $(about_window) ]]; }
-for attempt in 1 2 3; do
-    press_on_main ctrl+a
-    if wait_for 50 has_about; then
-        break
-    fi
-    echo "Ctrl+A attempt $attempt: no About window yet"
-done
+press_on_main_until ctrl+a has_about Ctrl+A || true
 about=$(about_window)
 [[ -n $about ]] || fail "Ctrl+A opened no window titled About Pellucors"
 centred "About window" "$about"
@@ -135,13 +123,7 @@ shot about "$about"
 about_has_focus() {
     [[ $(timeout 5 xdotool getwindowfocus getwindowname 2>/dev/null) == "About Pellucors" ]]
 }
-for attempt in 1 2 3; do
-    press_on_main ctrl+a
-    if wait_for 50 about_has_focus; then
-        break
-    fi
-    echo "second Ctrl+A attempt $attempt: About window not in front yet"
-done
+press_on_main_until ctrl+a about_has_focus "second Ctrl+A" || true
 about_has_focus || fail "Ctrl+A with the About window open did not bring an About window to the front"
 sleep 1
 count=$(visible_windows "$about_title" | wc -l)
