@@ -17,6 +17,16 @@ QMessageBox::Icon ToQt(MessageIcon icon) {
     }
     return QMessageBox::NoIcon;
 }
+
+// The splash stays on top of everything for its six seconds; a box raised
+// meanwhile would open under it and leave the program waiting unseen.
+bool AWindowStaysOnTop() {
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            return true;
+    }
+    return false;
+}
 } // namespace
 
 MessageAnswer QtMessageService::Show(const std::string& title, const std::string& text,
@@ -28,6 +38,8 @@ MessageAnswer QtMessageService::Show(const std::string& title, const std::string
     QMessageBox box(ToQt(icon), QString::fromStdString(title), body, QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
+    if (AWindowStaysOnTop())
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
     if (buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);

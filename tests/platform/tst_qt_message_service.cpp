@@ -33,6 +33,44 @@ struct SeenBox {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    bool staysOnTop = false;
+};
+
+// Presses `press` on the box once it is open and notes what it looked like.
+// The box is modal, so this runs from a timer started before Show.
+class BoxAnswerer {
+public:
+    BoxAnswerer(int press, SeenBox& seen) {
+        m_poll.setInterval(20);
+        QObject::connect(&m_poll, &QTimer::timeout, &m_poll, [this, press, &seen] {
+            QMessageBox* box = OpenMessageBox();
+            if (!box) {
+                if (++m_attempts > 250) {
+                    // Unblock Show so the test fails instead of hanging.
+                    m_poll.stop();
+                    QApplication::closeAllWindows();
+                }
+                return;
+            }
+            m_poll.stop();
+            seen = {true,
+                    box->windowTitle(),
+                    box->text(),
+                    box->icon(),
+                    box->standardButtons(),
+                    box->windowFlags().testFlag(Qt::WindowStaysOnTopHint)};
+            QAbstractButton* button = box->button(static_cast<QMessageBox::StandardButton>(press));
+            if (button)
+                QTest::mouseClick(button, Qt::LeftButton);
+            else
+                box->reject();
+        });
+        m_poll.start();
+    }
+
+private:
+    QTimer m_poll;
+    int m_attempts = 0;
 };
 } // namespace
 
@@ -42,6 +80,8 @@ class TestQtMessageService final : public QObject {
 private Q_SLOTS:
     void showsTheBoxAndReturnsTheAnswer_data();
     void showsTheBoxAndReturnsTheAnswer();
+    void opensAboveAWindowThatStaysOnTop_data();
+    void opensAboveAWindowThatStaysOnTop();
 };
 
 void TestQtMessageService::showsTheBoxAndReturnsTheAnswer_data() {
@@ -96,31 +136,8 @@ void TestQtMessageService::showsTheBoxAndReturnsTheAnswer() {
     QFETCH(int, qtButtons);
     QFETCH(MessageAnswer, answer);
 
-    // The box is modal: look at it and press its button from a timer.
     SeenBox seen;
-    int attempts = 0;
-    QTimer poll;
-    poll.setInterval(20);
-    connect(&poll, &QTimer::timeout, &poll, [&] {
-        QMessageBox* box = OpenMessageBox();
-        if (!box) {
-            if (++attempts > 250) {
-                // Unblock Show so the test fails below instead of hanging.
-                poll.stop();
-                QApplication::closeAllWindows();
-            }
-            return;
-        }
-        poll.stop();
-        seen = {true, box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
-        QAbstractButton* button = box->button(static_cast<QMessageBox::StandardButton>(press));
-        if (button)
-            QTest::mouseClick(button, Qt::LeftButton);
-        else
-            box->reject();
-    });
-    poll.start();
-
+    BoxAnswerer answerer(press, seen);
     pellucors::QtMessageService service;
     const MessageAnswer returned =
         service.Show(title.toStdString(), text.toStdString(), icon, buttons);
@@ -132,6 +149,36 @@ void TestQtMessageService::showsTheBoxAndReturnsTheAnswer() {
     QCOMPARE(int(seen.buttons), qtButtons);
     QVERIFY(returned == answer);
     QVERIFY(!OpenMessageBox());
+}
+
+void TestQtMessageService::opensAboveAWindowThatStaysOnTop_data() {
+    QTest::addColumn<bool>("windowShown");
+    QTest::addColumn<bool>("windowStaysOnTop");
+    QTest::addColumn<bool>("boxStaysOnTop");
+    QTest::newRow("no other window") << false << false << false;
+    QTest::newRow("an ordinary window") << true << false << false;
+    QTest::newRow("a window on top, shown") << true << true << true;
+    QTest::newRow("a window on top, hidden") << false << true << false;
+}
+
+void TestQtMessageService::opensAboveAWindowThatStaysOnTop() {
+    QFETCH(bool, windowShown);
+    QFETCH(bool, windowStaysOnTop);
+    QFETCH(bool, boxStaysOnTop);
+
+    QWidget other(nullptr, windowStaysOnTop ? Qt::WindowStaysOnTopHint : Qt::WindowFlags());
+    other.resize(200, 100);
+    if (windowShown)
+        other.show();
+
+    SeenBox seen;
+    BoxAnswerer answerer(QMessageBox::Ok, seen);
+    pellucors::QtMessageService service;
+    service.Show("Pellucors - Please check your data!", "Please enter a line number.",
+                 MessageIcon::Information, MessageButtons::Ok);
+
+    QVERIFY(seen.found);
+    QCOMPARE(seen.staysOnTop, boxStaysOnTop);
 }
 
 QTEST_MAIN(TestQtMessageService)
