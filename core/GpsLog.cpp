@@ -1,9 +1,9 @@
 #include "GpsLog.h"
 
+#include "CheckedArithmetic.h"
 #include "ListRow.h"
 #include "NumberText.h"
 #include "SurveyMath.h"
-#include "CheckedArithmetic.h"
 #include "platform/ListService.h"
 #include "platform/MessageService.h"
 
@@ -20,7 +20,7 @@ GpsLog::GpsLog(MessageService& messages, std::function<ListService&()> list,
     : m_messages(messages), m_list(std::move(list)),
       m_decimalSeparator(std::move(decimalSeparator)) {}
 
-void GpsLog::AddGpsEntry(const std::string& lineNo, float lengthKm, const std::string& unitName,
+void GpsLog::AddGpsEntry(const std::string& lineNo, float typedLength, const std::string& unitName,
                          std::int16_t stationCount, float spacingKm, float maxDistanceKm,
                          UnitIndex unit) {
     if (m_listCleared) {
@@ -30,7 +30,7 @@ void GpsLog::AddGpsEntry(const std::string& lineNo, float lengthKm, const std::s
 
     GpsEntry entry;
     entry.lineNo = lineNo;
-    entry.lineLength = LoggedDistance(lengthKm, unit);
+    entry.lineLength = NarrowToSingle(RoundToCents(typedLength));
     entry.noGroundStations = stationCount;
     entry.spacing = LoggedDistance(spacingKm, unit);
     entry.maxDistance = LoggedDistance(maxDistanceKm, unit);

@@ -25,9 +25,11 @@ public:
     GpsLog(MessageService& messages, std::function<ListService&()> list,
            std::string decimalSeparator);
 
-    // Logs one calculation. Distances come in kilometres and are logged in the
-    // selected unit; the log warns at the 30th entry and refuses the 31st.
-    void AddGpsEntry(const std::string& lineNo, float lengthKm, const std::string& unitName,
+    // Logs one calculation in the selected unit. The length comes as the user
+    // typed it, in that unit, so the row shows what was typed and not a value
+    // converted to kilometres and back; spacing and max distance come in
+    // kilometres as computed. Warns at the 30th entry and refuses the 31st.
+    void AddGpsEntry(const std::string& lineNo, float typedLength, const std::string& unitName,
                      std::int16_t stationCount, float spacingKm, float maxDistanceKm,
                      UnitIndex unit);
 

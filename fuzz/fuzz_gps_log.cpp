@@ -70,14 +70,15 @@ void Enter(FuzzInput& input, GpsLog& log, test::FakeList& list, test::FakeMessag
     const UnitIndex unit =
         unitChoice < 192 ? static_cast<UnitIndex>(unitChoice % 3) : input.Take<UnitIndex>();
     const std::string unitName = input.Text(input.Byte() % 16);
-    const auto lengthKm = input.Take<float>();
+    const auto typedLength = input.Take<float>();
     const auto stations = input.Take<std::int16_t>();
     const auto spacingKm = input.Take<float>();
     const auto maxDistanceKm = input.Take<float>();
 
     const std::size_t shownBefore = messages.shown.size();
     try {
-        log.AddGpsEntry(designation, lengthKm, unitName, stations, spacingKm, maxDistanceKm, unit);
+        log.AddGpsEntry(designation, typedLength, unitName, stations, spacingKm, maxDistanceKm,
+                        unit);
     } catch (const ArithmeticError&) {
         // Only values no calculator hands over (infinite, NaN) get here; the
         // list must be untouched.

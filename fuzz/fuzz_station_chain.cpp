@@ -64,7 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool produced = false;
     std::int16_t count = 0;
     try {
-        float lengthKm = NarrowToSingle(length);
+        const float typedLength = NarrowToSingle(length);
+        float lengthKm = typedLength;
         const float allowed = NarrowToSingle(allowedError);
         std::string unitName;
         ConvertToKilometers(lengthKm, unit, unitName, messages);
@@ -75,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         shown.push_back(CountToText(count));
         const float spacing = StationSpacing(lengthKm, count);
         shown.push_back(ResultText(spacing, unit));
-        log.AddGpsEntry("L1", lengthKm, unitName, count, spacing, maxDistance, unit);
+        log.AddGpsEntry("L1", typedLength, unitName, count, spacing, maxDistance, unit);
         produced = true;
     } catch (const ArithmeticError&) {
         Require(list.rows.size() == 1 && log.EntryCount() == 0,

@@ -185,7 +185,8 @@ void frmGroundStationCal::ProcessEntry() {
                          m_separators.decimal));
     };
     try {
-        float length = NarrowToSingle(inputs->length);
+        const float typedLength = NarrowToSingle(inputs->length);
+        float length = typedLength;
         const float allowed = NarrowToSingle(inputs->allowedError);
         std::string unitName;
         ConvertToKilometers(length, unit, unitName, m_messages);
@@ -205,7 +206,7 @@ void frmGroundStationCal::ProcessEntry() {
         lblSpacing->SetHeading(QStringLiteral("Ground Station Spacing in ") + name);
         lblClientsSpec->SetHeading(QStringLiteral("Max Distance from Base Station in ") + name);
 
-        m_log.AddGpsEntry(LoggedDesignation(txtLineNo->text()).toStdString(), length, unitName,
+        m_log.AddGpsEntry(LoggedDesignation(txtLineNo->text()).toStdString(), typedLength, unitName,
                           count, spacing, maxDistance, unit);
     } catch (const ArithmeticError&) {
         ShowCalculationError(m_messages);

@@ -73,7 +73,7 @@ struct LogFixture {
         const std::int16_t count =
             GroundStationCount(length, maxDistance, allowedError, totalError);
         const float spacing = StationSpacing(length, count);
-        log.AddGpsEntry(lineNo, length, unitName, count, spacing, maxDistance, unit);
+        log.AddGpsEntry(lineNo, typedLength, unitName, count, spacing, maxDistance, unit);
     }
 
     // One ordinary kilometre entry, numbered so that rows can be told apart.
@@ -119,6 +119,8 @@ private Q_SLOTS:
 
     void workedRows_data();
     void workedRows();
+    void loggedLengthIsTheTypedLength_data();
+    void loggedLengthIsTheTypedLength();
     void workedRowsInOneLog();
     void recordOfStatuteMileEntry();
     void recordOfKilometreEntry();
@@ -227,6 +229,30 @@ void TestGpsLog::workedRows() {
     QCOMPARE(static_cast<int>(f.log.EntryCount()), 1);
 }
 
+void TestGpsLog::loggedLengthIsTheTypedLength_data() {
+    QTest::addColumn<float>("length");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<float>("logged");
+    // Miles taken to kilometres and back in single precision come back a
+    // little off: the first three were logged 81445.99, 76429.01 and 0.87.
+    QTest::newRow("81446 statute miles") << 81446.0F << 1 << 81446.0F;
+    QTest::newRow("76429 nautical miles") << 76429.0F << 2 << 76429.0F;
+    QTest::newRow("0.875 statute miles, half to even") << 0.875F << 1 << 0.88F;
+    QTest::newRow("0.625 nautical miles, half to even") << 0.625F << 2 << 0.62F;
+    QTest::newRow("0.875 km, half to even") << 0.875F << 0 << 0.88F;
+    QTest::newRow("1234.567 statute miles") << 1234.567F << 1 << 1234.57F;
+}
+
+void TestGpsLog::loggedLengthIsTheTypedLength() {
+    QFETCH(float, length);
+    QFETCH(int, unit);
+    QFETCH(float, logged);
+
+    LogFixture f;
+    f.Enter("L1", length, static_cast<UnitIndex>(unit), 5.0F);
+    PELLUCORS_COMPARE_EXACT(f.log.Entry(0).lineLength, logged);
+}
+
 void TestGpsLog::workedRowsInOneLog() {
     LogFixture f;
     f.Enter("A1", 25.0F, 1, 5.0F);
@@ -260,9 +286,9 @@ void TestGpsLog::workedRowsInOneLog() {
 
 void TestGpsLog::recordOfStatuteMileEntry() {
     LogFixture f;
-    // The kilometre values the calculator hands over for A1, 25 statute
-    // miles, 5 cm...
-    f.log.AddGpsEntry("A1", 40.2336F, "Statute Miles", 2, 20.1168F, 30.0F, 1);
+    // What the calculator hands over for A1, 25 statute miles, 5 cm: the
+    // typed length, spacing and max distance in kilometres...
+    f.log.AddGpsEntry("A1", 25.0F, "Statute Miles", 2, 20.1168F, 30.0F, 1);
     // ...are stored in statute miles, rounded to 2 decimals.
     const GpsEntry& entry = f.log.Entry(0);
     QCOMPARE(entry.lineNo, std::string("A1"));
@@ -390,7 +416,8 @@ void TestGpsLog::unitOutsideRange() {
         // The reminder comes before the row is added.
         QCOMPARE(f.list.RowCount(), 1);
     };
-    // Kilometre values as for 25 statute miles at 5 cm.
+    // Kilometre values as for 25 statute miles at 5 cm (no unit, so the
+    // typed length stays in kilometres).
     f.log.AddGpsEntry("A1", 40.2336F, ToStd(unitName), 2, 20.1168F, 30.0F,
                       static_cast<UnitIndex>(unit));
     QCOMPARE(f.messages.shown.size(), std::size_t{1});
