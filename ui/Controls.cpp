@@ -9,6 +9,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+#include <limits>
+
 namespace pellucors {
 
 namespace {
@@ -53,6 +56,9 @@ QLineEdit* MakeTextBox(QWidget* parent, const char* name, const QString& label,
                        const QString& tooltip, int left, int top, int width, int height) {
     auto* box = Place(new QLineEdit(parent), name, left, top, width, height);
     box->setFont(SansFont(kEntryPoints));
+    // No length limit: Qt's default of 32767 characters would cut a pasted
+    // text without a word.
+    box->setMaxLength(std::numeric_limits<int>::max());
     Describe(box, label, tooltip);
     return box;
 }

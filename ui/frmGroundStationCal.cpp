@@ -28,11 +28,22 @@ constexpr Qt::Alignment kHeading = Qt::AlignHCenter | Qt::AlignTop;
 constexpr const char* kCheckData = "Pellucors - Please check your data!";
 } // namespace
 
+namespace {
+// Characters that would break a fixed-width row: control characters, line
+// and paragraph separators, and the marks that reorder text.
+bool BreaksTheRow(QChar c) {
+    const char16_t code = c.unicode();
+    const QChar::Category category = c.category();
+    return category == QChar::Other_Control || category == QChar::Separator_Line ||
+           category == QChar::Separator_Paragraph || code == 0x061C || code == 0x200E ||
+           code == 0x200F || (code >= 0x202A && code <= 0x202E) ||
+           (code >= 0x2066 && code <= 0x2069);
+}
+} // namespace
+
 QString LoggedDesignation(QString typed) {
     for (QChar& c : typed) {
-        const char16_t code = c.unicode();
-        if (c.category() == QChar::Other_Control || (code >= 0x202A && code <= 0x202E) ||
-            (code >= 0x2066 && code <= 0x2069))
+        if (BreaksTheRow(c))
             c = QLatin1Char(' ');
     }
     return typed;

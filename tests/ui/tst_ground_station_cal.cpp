@@ -48,6 +48,8 @@ private Q_SLOTS:
     void showsAndLogsTheStations_data();
     void showsAndLogsTheStations();
     void acceptsABlankDesignation();
+    void aLongDesignationIsLoggedWhole();
+    void controlCharactersDoNotBreakTheRow_data();
     void controlCharactersDoNotBreakTheRow();
     void arithmeticFailureLogsNothing_data();
     void arithmeticFailureLogsNothing();
@@ -414,8 +416,31 @@ void TestGroundStationCal::acceptsABlankDesignation() {
 
 // A pasted tab or line break would split the fixed-width row in the list and
 // on paper; a direction override would show the row's numbers reversed.
+void TestGroundStationCal::aLongDesignationIsLoggedWhole() {
+    // Longer than a text box holds by default (32767 characters).
+    const QString designation(40000, QLatin1Char('Q'));
+    Box("txtLineNo")->setText(designation);
+    Type("txtDistance", QStringLiteral("100"));
+    Type("txtOkError", QStringLiteral("5"));
+    Click("cmdEnter");
+
+    QVERIFY(m_program->messages.shown.empty());
+    QCOMPARE(Q(m_program->Log().Entry(0).lineNo), designation);
+    QVERIFY(GpsDataList()->item(1)->text().startsWith(designation + QStringLiteral(" 100 ")));
+}
+
+void TestGroundStationCal::controlCharactersDoNotBreakTheRow_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("tab and right-to-left override") << QStringLiteral("A\tB\u202EC");
+    QTest::newRow("carriage return and line feed") << QStringLiteral("A\rB\nC");
+    QTest::newRow("line and paragraph separators") << QStringLiteral("A\u2028B\u2029C");
+    QTest::newRow("right-to-left and Arabic letter marks") << QStringLiteral("A\u200FB\u061CC");
+    QTest::newRow("left-to-right isolate and pop") << QStringLiteral("A\u2066B\u2069C");
+}
+
 void TestGroundStationCal::controlCharactersDoNotBreakTheRow() {
-    Box("txtLineNo")->setText(QStringLiteral("A\tB\u202EC"));
+    QFETCH(QString, typed);
+    Box("txtLineNo")->setText(typed);
     Type("txtDistance", QStringLiteral("100"));
     Type("txtOkError", QStringLiteral("5"));
     Click("cmdEnter");
