@@ -7,7 +7,10 @@ ResultBox::ResultBox(const QString& heading, QWidget* parent) : QLabel(parent), 
     setLineWidth(1);
     setAlignment(Qt::AlignCenter);
     setTextFormat(Qt::PlainText);
+    // Selectable so a result can be copied, but a click must not take the
+    // keyboard from the text box the user is typing in.
     setTextInteractionFlags(Qt::TextSelectableByMouse);
+    setFocusPolicy(Qt::NoFocus);
     UpdateAccessibleName();
 }
 

@@ -41,6 +41,7 @@ private Q_SLOTS:
     void nonNumericDistanceKeepsItsText();
     void clearKeepsTheUnit();
     void enterCalculatesAndEscClears();
+    void clickingTheAnswerKeepsTheKeyboard();
     void keepsAnswerAndUnitWhileHidden();
     void unitIsIndependentOfTheGroundStationCalculator();
     void overflowKeepsAnswerAndDistance();
@@ -174,6 +175,17 @@ void TestGpsErrorCal::enterCalculatesAndEscClears() {
     QCOMPARE(Distance()->text(), QString());
     QCOMPARE(QApplication::focusWidget(), Distance());
     QVERIFY(m_program->messages.shown.empty());
+}
+
+void TestGpsErrorCal::clickingTheAnswerKeepsTheKeyboard() {
+    TypeDistance("100");
+    QTest::keyClick(Distance(), Qt::Key_Return);
+    QTest::mouseDClick(Answer(), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), Distance());
+    // Typing goes on into the distance box.
+    QTest::keyClicks(QApplication::focusWidget(), "25");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(Answer()->text(), QStringLiteral("4.5"));
 }
 
 void TestGpsErrorCal::keepsAnswerAndUnitWhileHidden() {
