@@ -51,9 +51,10 @@ frmParent::~frmParent() {
 void frmParent::FillScreenIfNotMaximised() {
     // Where no window manager maximises (a bare X server) the window is still
     // at its stored size by now; a window manager has maximised it and keeps
-    // the stored size for un-maximising.
+    // the stored size for un-maximising. A window the user restored during
+    // the splash is no longer maximised and keeps the size given.
     const QScreen* screen = this->screen();
-    if (screen && frameGeometry().width() < screen->availableGeometry().width())
+    if (screen && isMaximized() && frameGeometry().width() < screen->availableGeometry().width())
         setGeometry(screen->availableGeometry());
 }
 

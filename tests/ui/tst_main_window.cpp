@@ -131,11 +131,24 @@ private Q_SLOTS:
     void aboutTwiceGivesOneWindow();
     void handOverRespectsMarks_data();
     void handOverRespectsMarks();
+    void handOverKeepsAWindowTheUserRestored();
     void shutDownOrder_data();
     void shutDownOrder();
     void hiddenWindowGivesUpTheKeyboard_data();
     void hiddenWindowGivesUpTheKeyboard();
 };
+
+void MainWindowTest::handOverKeepsAWindowTheUserRestored() {
+    ProgramFixture program;
+    program.Start(false);
+    frmParent& parent = program.Parent();
+    parent.showNormal();
+    parent.setGeometry(40, 50, 500, 400);
+    program.HandOver();
+
+    QVERIFY(!parent.isMaximized());
+    QCOMPARE(parent.geometry(), QRect(40, 50, 500, 400));
+}
 
 void MainWindowTest::startUpStateAfterHandOver() {
     ProgramFixture program;
