@@ -75,8 +75,10 @@ start_xvfb() {
     local attempt
     for attempt in 1 2 3; do
         # Xvfb picks a free display itself and writes its number to fd 3.
+        # -noreset: the server would otherwise reset when our xwininfo probe
+        # disconnects, and a program connecting just then can be turned away.
         rm -f "$xsession_dir/display"
-        Xvfb -displayfd 3 -nolisten tcp -screen 0 "$1x24" 3>"$xsession_dir/display" \
+        Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 "$1x24" 3>"$xsession_dir/display" \
             >"$xsession_dir/xvfb.log" 2>&1 &
         xvfb_pid=$!
         wait_for 100 test -s "$xsession_dir/display" ||
