@@ -1,18 +1,16 @@
 #include "LazyIconEngine.h"
 
-#include <QPainter>
-
 namespace pellucors {
 
-LazyIconEngine::LazyIconEngine(QList<SizedFile> files) : files_(std::move(files)) {}
+LazyIconEngine::LazyIconEngine(QList<SizedFile> files) : m_files(std::move(files)) {}
 
 QIcon& LazyIconEngine::Loaded() {
-    if (!loaded_) {
-        loaded_.emplace();
-        for (const auto& [file, size] : files_)
-            loaded_->addFile(file, size);
+    if (!m_loaded) {
+        m_loaded.emplace();
+        for (const auto& [file, size] : m_files)
+            m_loaded->addFile(file, size);
     }
-    return *loaded_;
+    return *m_loaded;
 }
 
 void LazyIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
@@ -39,7 +37,7 @@ QPixmap LazyIconEngine::scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon:
 // nothing.
 QList<QSize> LazyIconEngine::availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) {
     QList<QSize> sizes;
-    for (const auto& sizedFile : files_)
+    for (const auto& sizedFile : m_files)
         sizes.append(sizedFile.second);
     return sizes;
 }
@@ -49,11 +47,11 @@ QString LazyIconEngine::key() const {
 }
 
 QIconEngine* LazyIconEngine::clone() const {
-    return new LazyIconEngine(files_);
+    return new LazyIconEngine(m_files);
 }
 
 bool LazyIconEngine::isNull() {
-    return files_.isEmpty();
+    return m_files.isEmpty();
 }
 
 } // namespace pellucors

@@ -30,13 +30,13 @@ public:
     bool isNull() override;
 
     // Whether any file has been read yet.
-    bool IsLoaded() const { return loaded_.has_value(); }
+    bool IsLoaded() const { return m_loaded.has_value(); }
 
 private:
     QIcon& Loaded();
 
-    QList<SizedFile> files_;
-    std::optional<QIcon> loaded_;
+    QList<SizedFile> m_files;
+    std::optional<QIcon> m_loaded;
 };
 
 } // namespace pellucors
