@@ -26,11 +26,17 @@ public:
 };
 
 // One print document on the default printer. The document is opened by the
-// first line and released to the printer by EndDocument. Any call may throw
-// PrinterError.
+// first line and released to the printer by EndDocument. Any call that prints
+// may throw PrinterError; the two measurements do not print and do not throw.
 class PrinterService {
 public:
     virtual ~PrinterService() = default;
+    // How wide a line may be: the printable width of the printer's paper, in
+    // the printer's own units (those of TextWidth).
+    virtual double PrintableWidth() const = 0;
+    // How wide `text` (UTF-8) prints in the current font family at `points`,
+    // from the printer font's real metrics, in the units of PrintableWidth.
+    virtual double TextWidth(const std::string& text, double points) const = 0;
     virtual void SetFontName(const std::string& name) = 0;
     virtual void SetFontSize(double points) = 0;
     // Ends with a line break; the line is as high as the current font.

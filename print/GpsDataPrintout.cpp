@@ -1,10 +1,12 @@
 #include "GpsDataPrintout.h"
 
+#include "TableFit.h"
 #include "platform/ListService.h"
 #include "platform/MessageService.h"
 #include "platform/PrinterService.h"
 
-#include <cstdint>
+#include <string>
+#include <vector>
 
 namespace pellucors {
 
@@ -18,11 +20,22 @@ void PrintGpsData(const ListService& rows, PrinterService& printer) {
                        PrintItem::Text("Surveys")});
 
     printer.SetFontName("Courier");
-    printer.SetFontSize(20);
-    printer.PrintEmptyLine();
+    constexpr int kIndent = 3; // spaces before every row
+    const std::string indent(kIndent, ' ');
+    std::vector<std::string> table;
     const int rowCount = rows.RowCount();
     for (int i = 0; i < rowCount; ++i)
-        printer.PrintLine({PrintItem::Spaces(3), PrintItem::Text(rows.RowText(i))});
+        table.push_back(rows.RowText(i));
+    // A number cut at the paper's edge would be a wrong number on paper: the
+    // whole table gets smaller until its widest row fits, and a row too wide
+    // even then continues on the next line.
+    const double points = TableFontSize(indent, table, printer);
+    printer.SetFontSize(points);
+    printer.PrintEmptyLine();
+    for (const std::string& row : table) {
+        for (const std::string& piece : FitRowToWidth(indent, row, points, printer))
+            printer.PrintLine({PrintItem::Spaces(kIndent), PrintItem::Text(piece)});
+    }
     printer.EndDocument();
 }
 

@@ -50,8 +50,14 @@ std::unique_ptr<QtPrinterService> QtPrinterService::ForDefaultPrinter() {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
         throw PrinterError("No default printer is installed.");
-    return std::make_unique<QtPrinterService>(
-        std::make_unique<QPrinter>(info, QPrinter::HighResolution));
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    // Qt 6.4 starts every printer on A4, whatever paper it has loaded; setting
+    // the printer's own default also takes its printable area for that paper.
+    // A printer that names none (a raw queue) keeps Qt's default.
+    const QPageSize paper = info.defaultPageSize();
+    if (paper.isValid())
+        printer->setPageSize(paper);
+    return std::make_unique<QtPrinterService>(std::move(printer));
 }
 
 std::unique_ptr<QtPrinterService> QtPrinterService::ForPdfFile(const QString& path) {
@@ -71,6 +77,15 @@ QtPrinterService::~QtPrinterService() {
         m_printer->abort();
         m_painter.end();
     }
+}
+
+double QtPrinterService::PrintableWidth() const {
+    return m_printer->pageRect(QPrinter::DevicePixel).width();
+}
+
+double QtPrinterService::TextWidth(const std::string& text, double points) const {
+    const QFontMetricsF metrics(FixedPitchFont(m_fontName, points), m_printer.get());
+    return metrics.horizontalAdvance(QString::fromStdString(text));
 }
 
 void QtPrinterService::SetFontName(const std::string& name) {

@@ -13,9 +13,10 @@ class QPrinter;
 namespace pellucors {
 
 // One print document on a QPrinter: the system's default printer (through
-// CUPS) or a PDF file. Columns are counted in the current font's character
-// width, lines are as high as its line spacing, and a line that would run past
-// the printable area starts a new page.
+// CUPS), on its own default paper and printable area, or a PDF file. Columns
+// are counted in the current font's character width, lines are as high as its
+// line spacing, and a line that would run past the printable area starts a
+// new page. Widths are in device pixels.
 class QtPrinterService final : public PrinterService {
 public:
     // Throws PrinterError when no default printer is installed.
@@ -25,6 +26,8 @@ public:
     explicit QtPrinterService(std::unique_ptr<QPrinter> printer);
     ~QtPrinterService() override; // abandons a document that was not ended
 
+    double PrintableWidth() const override;
+    double TextWidth(const std::string& text, double points) const override;
     void SetFontName(const std::string& name) override;
     void SetFontSize(double points) override;
     void PrintLine(const std::vector<PrintItem>& items) override;

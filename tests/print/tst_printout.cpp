@@ -22,11 +22,22 @@ namespace {
 
 const std::string kHeading = "Line Length No GPS K/SM/NM Spacing Max Dist";
 
+const std::string kWorkedRow = "X    1.234568E+07  2     K      6172839  9999980"; // 48 characters
+const std::string kLongNameRow = "NORTH-RIDGE-LINE-0042 12.5      1     K      12.5    30";
+constexpr double kLetterDriverWidth = 612 - 2 * 18;
+constexpr double kA4RawWidth = 595.28 - 2 * 10; // Qt's own margins: the queue names none
+
 // Lines 1 to 4 of every page: the company heading block and the empty line
-// above the table.
-Journal HeadingBlock() {
-    return {"font Courier", "size 22", "empty", "empty", "line |col 12|Larkmoor| |Aerial| |Surveys",
-            "font Courier", "size 20", "empty"};
+// above the table, whose type is `tableSize` points.
+Journal HeadingBlock(const std::string& tableSize = "20") {
+    return {"font Courier",
+            "size 22",
+            "empty",
+            "empty",
+            "line |col 12|Larkmoor| |Aerial| |Surveys",
+            "font Courier",
+            "size " + tableSize,
+            "empty"};
 }
 
 FakeList ListOf(const QStringList& rows) {
@@ -50,6 +61,8 @@ class TestPrintout final : public QObject {
 private Q_SLOTS:
     void page_data();
     void page();
+    void rowTooWideAtTheSmallestSizeContinues_data();
+    void rowTooWideAtTheSmallestSizeContinues();
     void printingTwiceGivesTwoIdenticalDocuments();
     void printerFailure_data();
     void printerFailure();
@@ -57,35 +70,119 @@ private Q_SLOTS:
 
 void TestPrintout::page_data() {
     QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<double>("printableWidth"); // points
+    QTest::addColumn<QString>("tableSize");
     QTest::addColumn<QStringList>("table"); // the journal after the heading block
 
-    QTest::newRow("empty list: heading block only") << QStringList() << QStringList{"end"};
-    QTest::newRow("only the heading row")
-        << QStringList{QString::fromStdString(kHeading)}
-        << QStringList{"line |sp 3|" + QString::fromStdString(kHeading), "end"};
+    const QString heading = QString::fromStdString(kHeading);
+    const QString worked = QString::fromStdString(kWorkedRow);
+    const QString longName = QString::fromStdString(kLongNameRow);
+    const QString a1 = "A1   40.23     1     SM     40.23   60.47";
     // Rows go out character for character: a designation typed with a
-    // leading blank and a row wider than the heading are not trimmed or cut.
-    QTest::newRow("heading and three rows")
-        << QStringList{QString::fromStdString(kHeading),
-                       "A1   40.23     1     SM     40.23   60.47",
-                       " B2  18.52     1     NM     18.52   35.56",
-                       "X    1.234568E+07  2     K      6172839  9999980"}
-        << QStringList{"line |sp 3|" + QString::fromStdString(kHeading),
-                       "line |sp 3|A1   40.23     1     SM     40.23   60.47",
-                       "line |sp 3| B2  18.52     1     NM     18.52   35.56",
-                       "line |sp 3|X    1.234568E+07  2     K      6172839  9999980", "end"};
+    // leading blank is not trimmed.
+    const QString b2 = " B2  18.52     1     NM     18.52   35.56";
+    const auto printed = [](const QStringList& rows) {
+        QStringList lines;
+        for (const QString& row : rows)
+            lines.append("line |sp 3|" + row);
+        return lines << "end";
+    };
+
+    QTest::newRow("empty list: heading block only")
+        << QStringList() << kA4DriverWidth << "20" << QStringList{"end"};
+    QTest::newRow("only the heading row")
+        << QStringList{heading} << kA4DriverWidth << "20" << printed({heading});
+    QTest::newRow("a log that fits A4 prints at 20 pt, as always")
+        << QStringList{heading, a1, b2} << kA4DriverWidth << "20" << printed({heading, a1, b2});
+    // The heading row and its indent are 46 characters: 552 pt at 20 pt.
+    QTest::newRow("the widest row exactly fills the width")
+        << QStringList{heading, a1} << 552.0 << "20" << printed({heading, a1});
+    QTest::newRow("half a character too narrow: the next step down")
+        << QStringList{heading, a1} << 546.0 << "19.5" << printed({heading, a1});
+    // The worked row and its indent are 51 characters, 612 pt at 20 pt:
+    // a number beyond the edge would be cut on paper. The whole table gets
+    // smaller, so its columns stay aligned.
+    QTest::newRow("worked 48-character row on A4 with a driver")
+        << QStringList{heading, a1, worked} << kA4DriverWidth << "18"
+        << printed({heading, a1, worked});
+    QTest::newRow("worked 48-character row on Letter with a driver")
+        << QStringList{heading, worked} << kLetterDriverWidth << "18.5"
+        << printed({heading, worked});
+    QTest::newRow("worked 48-character row on a raw A4 queue")
+        << QStringList{heading, worked} << kA4RawWidth << "18.5" << printed({heading, worked});
+    QTest::newRow("21-character designation on Letter")
+        << QStringList{heading, longName} << kLetterDriverWidth << "16.5"
+        << printed({heading, longName});
+    QTest::newRow("21-character designation on A4")
+        << QStringList{heading, longName} << kA4DriverWidth << "16" << printed({heading, longName});
 }
 
 void TestPrintout::page() {
     QFETCH(QStringList, rows);
+    QFETCH(double, printableWidth);
+    QFETCH(QString, tableSize);
     QFETCH(QStringList, table);
     const FakeList list = ListOf(rows);
     Journal journal;
-    RecordingPrinter printer(journal);
+    RecordingPrinter printer(journal, -1, printableWidth);
 
     PrintGpsData(list, printer);
 
-    QCOMPARE(ToStrings(journal), ToStrings(HeadingBlock()) + table);
+    QCOMPARE(ToStrings(journal), ToStrings(HeadingBlock(tableSize.toStdString())) + table);
+}
+
+void TestPrintout::rowTooWideAtTheSmallestSizeContinues_data() {
+    QTest::addColumn<QString>("designation");
+    QTest::addColumn<double>("printableWidth");
+
+    QTest::newRow("200-character designation on A4")
+        << QString(200, QLatin1Char('N')) << kA4DriverWidth;
+    QTest::newRow("200-character designation on Letter")
+        << QString(200, QLatin1Char('N')) << kLetterDriverWidth;
+    // Two bytes a character in the row: a break must not split one.
+    QTest::newRow("200 accented characters") << QString(200, QChar(0x00C9)) << kA4DriverWidth;
+    QTest::newRow("words with blanks at the breaks")
+        << QStringLiteral("RIDGE ").repeated(40) << kA4DriverWidth;
+}
+
+// A row wider than the paper even at 10 pt continues on the next lines, each
+// at the row's indent; nothing is cut, trimmed or lost, and the other rows
+// stay whole.
+void TestPrintout::rowTooWideAtTheSmallestSizeContinues() {
+    QFETCH(QString, designation);
+    QFETCH(double, printableWidth);
+    const QString row = designation + " 12.5      1     K      12.5    30";
+    const QString a1 = "A1   40.23     1     SM     40.23   60.47";
+    const FakeList list = ListOf({QString::fromStdString(kHeading), row, a1});
+    Journal journal;
+    RecordingPrinter printer(journal, -1, printableWidth);
+
+    PrintGpsData(list, printer);
+
+    const Journal block = HeadingBlock("10");
+    QVERIFY(std::equal(block.begin(), block.end(), journal.begin()));
+    QCOMPARE(QString::fromStdString(journal[block.size()]),
+             "line |sp 3|" + QString::fromStdString(kHeading));
+    QCOMPARE(QString::fromStdString(journal[journal.size() - 2]), "line |sp 3|" + a1);
+    QCOMPARE(journal.back(), std::string("end"));
+
+    const std::size_t room = static_cast<std::size_t>(printableWidth / (kCourierAdvance * 10));
+    QString joined;
+    const std::size_t first = block.size() + 1;
+    const std::size_t last = journal.size() - 3;
+    QVERIFY2(last > first, "the row was not continued");
+    for (std::size_t i = first; i <= last; ++i) {
+        const QString line = QString::fromStdString(journal[i]);
+        QVERIFY2(line.startsWith("line |sp 3|"), qPrintable(line));
+        const QString piece = line.mid(11);
+        QVERIFY(!piece.isEmpty());
+        QVERIFY2(std::size_t(3 + piece.size()) <= room, qPrintable(line));
+        // Broken after the last character that fits, not sooner.
+        if (i < last)
+            QCOMPARE(std::size_t(3 + piece.size()), room);
+        joined += piece;
+    }
+    QCOMPARE(joined, row);
 }
 
 void TestPrintout::printingTwiceGivesTwoIdenticalDocuments() {

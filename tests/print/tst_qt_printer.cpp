@@ -33,6 +33,7 @@ constexpr double kTolerance = 0.3; // points; pdftotext rounds to 1/1000 pt
 struct Word {
     int page;
     double xMin;
+    double xMax;
     double yMin;
     double yMax;
     QString text;
@@ -69,7 +70,7 @@ std::vector<PrintedLine> ReadLines(const QString& pdf) {
     const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
 
     static const QRegularExpression tag(
-        QString::fromLatin1("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" "
+        QString::fromLatin1("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
                             "yMax=\"([\\d.]+)\">([^<]*)</word>"));
     std::vector<PrintedLine> lines;
     int page = 0;
@@ -78,10 +79,14 @@ std::vector<PrintedLine> ReadLines(const QString& pdf) {
             ++page;
             continue;
         }
-        QString text = m.captured(4);
+        QString text = m.captured(5);
         text.replace(QLatin1String("&amp;"), QLatin1String("&"));
-        const Word word{page, m.captured(1).toDouble(), m.captured(2).toDouble(),
-                        m.captured(3).toDouble(), text};
+        const Word word{page,
+                        m.captured(1).toDouble(),
+                        m.captured(3).toDouble(),
+                        m.captured(2).toDouble(),
+                        m.captured(4).toDouble(),
+                        text};
         // pdftotext may list a page's words column by column: group by position.
         const auto line = std::find_if(lines.begin(), lines.end(), [&word](const PrintedLine& l) {
             return l.page == word.page && qAbs(l.yMin - word.yMin) < kTolerance;
@@ -127,6 +132,8 @@ private Q_SLOTS:
     void initTestCase();
     void pageLayout();
     void longListContinuesOnANewPage();
+    void wideRowsPrintWhole_data();
+    void wideRowsPrintWhole();
     void printerFontIsFixedPitch_data();
     void printerFontIsFixedPitch();
     void unwritableFileIsReported();
@@ -225,6 +232,67 @@ void TestQtPrinter::longListContinuesOnANewPage() {
     }
     // The second page starts at its top, with no heading block repeated.
     QVERIFY(lines[firstOnPage2].yMin - area.top() < 20);
+}
+
+void TestQtPrinter::wideRowsPrintWhole_data() {
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<int>("lines"); // printed lines of the row
+
+    QTest::newRow("worked 48-character row")
+        << QStringLiteral("X    1.234568E+07  2     K      6172839  9999980") << 1;
+    QTest::newRow("21-character designation")
+        << QStringLiteral("NORTH-RIDGE-LINE-0042 12.5      1     K      12.5    30") << 1;
+    QTest::newRow("200-character designation")
+        << QString(200, QLatin1Char('N')) + QStringLiteral(" 12.5      1     K      12.5    30")
+        << 3;
+}
+
+// Measured with the printer font's own metrics on the PDF printer's A4 page:
+// the table is printed at the largest half point that fits its widest row,
+// and every character lands inside the printable area.
+void TestQtPrinter::wideRowsPrintWhole() {
+    QFETCH(QString, row);
+    QFETCH(int, lines);
+    FakeList list;
+    list.rows = {kHeading.toStdString(), row.toStdString(),
+                 "A1   13        1     K      13      30"};
+    const QString pdf = Print(list, QStringLiteral("wide-row.pdf"));
+    if (!m_havePdftotext)
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    const std::vector<PrintedLine> printed = ReadLines(pdf);
+    const QRectF area = PrintableArea();
+
+    QCOMPARE(int(printed.size()), 1 + 1 + lines + 1);
+    QCOMPARE(printed[1].Text(), kHeading.simplified());
+    QCOMPARE(printed.back().Text(), QString::fromStdString(list.rows.back()).simplified());
+    QString joined;
+    for (int i = 2; i < 2 + lines; ++i)
+        joined += printed[i].Text().remove(QLatin1Char(' '));
+    QCOMPARE(joined, QString(row).remove(QLatin1Char(' ')));
+    for (const PrintedLine& line : printed) {
+        for (const Word& word : line.words)
+            QVERIFY2(word.xMax <= area.right() + kTolerance, qPrintable(word.text));
+    }
+
+    // The pitch of the table's type, from where the heading row's words land.
+    const PrintedLine& headingRow = printed[1];
+    const double pitch =
+        (headingRow.X(QStringLiteral("Dist")) - headingRow.X(QStringLiteral("Line"))) /
+        kHeading.indexOf(QLatin1String("Dist"));
+    QPrinter pdfPrinter(QPrinter::HighResolution);
+    pdfPrinter.setOutputFormat(QPrinter::PdfFormat);
+    const double advance = // points, of one point of type
+        QFontMetricsF(FixedPitchFont(QStringLiteral("Courier"), 100), &pdfPrinter)
+            .horizontalAdvance(QLatin1Char('M')) *
+        72 / pdfPrinter.resolution() / 100;
+    const auto widest = double(3 + std::max(row.size(), kHeading.size())); // characters
+    double points = 20;
+    while (points > 10 && widest * advance * points > area.width())
+        points -= 0.5;
+    QVERIFY2(qAbs(pitch - advance * points) < 0.02, qPrintable(QString::number(pitch / advance)));
+    // Each continuation line starts at the row's indent.
+    for (int i = 2; i < 2 + lines; ++i)
+        QVERIFY(qAbs(printed[i].words.front().xMin - area.left() - 3 * pitch) < kTolerance);
 }
 
 void TestQtPrinter::printerFontIsFixedPitch_data() {

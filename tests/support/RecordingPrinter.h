@@ -2,23 +2,46 @@
 
 #include "platform/PrinterService.h"
 
+#include <algorithm>
+#include <locale>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
 namespace pellucors::test {
 
+// The printable width of A4 paper on a printer with a driver (18 pt margins
+// left and right), in points.
+constexpr double kA4DriverWidth = 595.28 - 2 * 18;
+// Courier's advance: 0.6 em a character, so 12 pt a character at 20 pt.
+constexpr double kCourierAdvance = 0.6;
+
 // A printer that writes each call as one line of text into `journal`, e.g.
-// "font Courier", "size 22", "empty", "line |col 12|Larkmoor| |...", "end".
-// `failAt` makes the n-th call (0-based) throw a PrinterError.
+// "font Courier", "size 22", "size 18.5", "empty", "line |col 12|Larkmoor| |...",
+// "end". Its paper is `printableWidth` points wide and its font fixed-pitch:
+// each character (not byte) of a text is 0.6 em wide. Measuring is not
+// recorded. `failAt` makes the n-th recorded call (0-based) throw a
+// PrinterError.
 class RecordingPrinter final : public PrinterService {
 public:
-    explicit RecordingPrinter(std::vector<std::string>& journal, int failAt = -1)
-        : m_journal(journal), m_failAt(failAt) {}
+    explicit RecordingPrinter(std::vector<std::string>& journal, int failAt = -1,
+                              double printableWidth = kA4DriverWidth)
+        : m_journal(journal), m_failAt(failAt), m_printableWidth(printableWidth) {}
 
+    double PrintableWidth() const override { return m_printableWidth; }
+    double TextWidth(const std::string& text, double points) const override {
+        const auto characters = std::count_if(text.begin(), text.end(), [](char c) {
+            return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        });
+        return static_cast<double>(characters) * kCourierAdvance * points;
+    }
     void SetFontName(const std::string& name) override { Record("font " + name); }
     void SetFontSize(double points) override {
-        Record("size " + std::to_string(static_cast<int>(points)));
+        std::ostringstream text; // "20", "18.5": shortest form, any locale
+        text.imbue(std::locale::classic());
+        text << points;
+        Record("size " + text.str());
     }
     void PrintLine(const std::vector<PrintItem>& items) override {
         std::string line = "line ";
@@ -49,6 +72,7 @@ private:
 
     std::vector<std::string>& m_journal;
     int m_failAt;
+    double m_printableWidth;
     int m_calls = 0;
 };
 

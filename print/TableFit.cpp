@@ -1,0 +1,91 @@
+#include "TableFit.h"
+
+#include "platform/PrinterService.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+
+namespace pellucors {
+
+namespace {
+double WidestLine(const std::string& indent, const std::vector<std::string>& rows, double points,
+                  const PrinterService& printer) {
+    double widest = 0.0;
+    for (const std::string& row : rows)
+        widest = std::max(widest, printer.TextWidth(indent + row, points));
+    return widest;
+}
+
+// Where each character of UTF-8 `text` starts, and text.size() last: a
+// break never splits a character.
+std::vector<std::size_t> CharacterStarts(const std::string& text) {
+    std::vector<std::size_t> starts;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            starts.push_back(i);
+    }
+    starts.push_back(text.size());
+    return starts;
+}
+} // namespace
+
+double TableFontSize(const std::string& indent, const std::vector<std::string>& rows,
+                     const PrinterService& printer) {
+    const double room = printer.PrintableWidth();
+    const auto fits = [&](double points) {
+        return WidestLine(indent, rows, points, printer) <= room;
+    };
+    if (fits(kTablePoints))
+        return kTablePoints;
+    // Widths grow with the size: start from the proportional guess, then
+    // step to the largest size that fits.
+    const double widest = WidestLine(indent, rows, kTablePoints, printer);
+    double points = std::floor(kTablePoints * room / widest / kTablePointsStep) * kTablePointsStep;
+    points = std::clamp(points, kSmallestTablePoints, kTablePoints - kTablePointsStep);
+    while (points > kSmallestTablePoints && !fits(points))
+        points -= kTablePointsStep;
+    while (points + kTablePointsStep < kTablePoints && fits(points + kTablePointsStep))
+        points += kTablePointsStep;
+    return points;
+}
+
+std::vector<std::string> FitRowToWidth(const std::string& indent, const std::string& row,
+                                       double points, const PrinterService& printer) {
+    const double room = printer.PrintableWidth();
+    if (printer.TextWidth(indent + row, points) <= room)
+        return {row};
+    const std::vector<std::size_t> starts = CharacterStarts(row);
+    const std::size_t characters = starts.size() - 1;
+    std::vector<std::string> pieces;
+    std::size_t first = 0; // the next piece's first character
+    // Whether `count` characters from `first` fit after the indent.
+    const auto fits = [&](std::size_t count) {
+        const std::string piece = row.substr(starts[first], starts[first + count] - starts[first]);
+        return printer.TextWidth(indent + piece, points) <= room;
+    };
+    while (first < characters) {
+        const std::size_t left = characters - first;
+        // Grow by doubling, then halve the gap: a very long row costs a few
+        // measurements of about one line each, not one of the whole row.
+        std::size_t good = 1; // a line holds at least one character
+        std::size_t bad = good;
+        while (bad < left) {
+            bad = std::min(left, bad * 2);
+            if (!fits(bad))
+                break;
+            good = bad;
+        }
+        if (good < bad) {
+            while (bad - good > 1) {
+                const std::size_t middle = good + (bad - good) / 2;
+                (fits(middle) ? good : bad) = middle;
+            }
+        }
+        pieces.push_back(row.substr(starts[first], starts[first + good] - starts[first]));
+        first += good;
+    }
+    return pieces;
+}
+
+} // namespace pellucors

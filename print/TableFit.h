@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace pellucors {
+
+class PrinterService;
+
+// Type sizes of the printed table, in points.
+constexpr double kTablePoints = 20.0;         // as designed
+constexpr double kSmallestTablePoints = 10.0; // the smallest still read at arm's length
+constexpr double kTablePointsStep = 0.5;
+
+// The size the whole table prints at, so that its columns stay aligned: 20 pt
+// when every line (`indent` and a row) fits the printable width, otherwise the
+// largest 0.5 pt step at which the widest one fits, but not below 10 pt.
+double TableFontSize(const std::string& indent, const std::vector<std::string>& rows,
+                     const PrinterService& printer);
+
+// `row` in the pieces printed after `indent` at `points`, one line each: the
+// row itself when it fits the printable width, otherwise broken after the last
+// character that fits (each piece holds at least one character). Joined, the
+// pieces are the row: nothing is cut or trimmed.
+std::vector<std::string> FitRowToWidth(const std::string& indent, const std::string& row,
+                                       double points, const PrinterService& printer);
+
+} // namespace pellucors
