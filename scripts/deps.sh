@@ -10,7 +10,7 @@ run_packages=(
 )
 test_packages=(
     xvfb xdotool x11-utils xauth
-    cups cups-client poppler-utils
+    cups cups-client cups-filters poppler-utils
     dpkg-dev desktop-file-utils appstream file
     clang libclang-rt-14-dev
 )

@@ -1,23 +1,28 @@
 // Runs the program with its real windows and its real printer (the system's
-// default printer through CUPS), logs a number of ground-station entries and
-// prints the GPS Data list from the window's Print button and/or File > Print.
+// default printer through CUPS), logs ground-station entries and prints the
+// GPS Data list from the window's Print button and/or File > Print. Each
+// --enter entry is typed into the ground station calculator (kilometres) and
+// entered; then ENTRIES more are logged directly.
 // Message boxes are written to stdout instead of being shown, so a script can
 // check them without a display or a user:
 //   row<TAB>text                  each list row, before printing
 //   message<TAB>title<TAB>text    each message box; CR LF is written as \r\n
 //   printed<TAB>button|menu       after each print command has returned
-// Usage: print_driver ENTRIES button|menu...   (ENTRIES from 0 to 30)
+// Usage: print_driver [--enter DESIGNATION KM CM]... ENTRIES button|menu...
+//        (at most 30 entries in all)
 
 #include "platform/AppInfoService.h"
 #include "platform/MessageService.h"
 #include "platform/qt/QtPrinterService.h"
 #include "ui/Application.h"
 #include "ui/frmDataDisplay.h"
+#include "ui/frmGroundStationCal.h"
 #include "ui/frmParent.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 
 #include <iostream>
 #include <string>
@@ -55,21 +60,36 @@ public:
 };
 
 int Usage() {
-    std::cerr << "usage: print_driver ENTRIES button|menu...  (ENTRIES 0 to 30)\n";
+    std::cerr << "usage: print_driver [--enter DESIGNATION KM CM]... ENTRIES button|menu...\n"
+                 "       (at most 30 entries in all)\n";
     return 2;
 }
+
+struct TypedEntry {
+    QString designation;
+    QString length;
+    QString allowedError;
+};
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc < 3)
+    std::vector<TypedEntry> typed;
+    int next = 1;
+    while (next + 3 < argc && std::string(argv[next]) == "--enter") {
+        typed.push_back({QString::fromLocal8Bit(argv[next + 1]),
+                         QString::fromLocal8Bit(argv[next + 2]),
+                         QString::fromLocal8Bit(argv[next + 3])});
+        next += 4;
+    }
+    if (argc < next + 2)
         return Usage();
     bool number = false;
-    const int entries = QString::fromLocal8Bit(argv[1]).toInt(&number);
-    if (!number || entries < 0 || entries > GpsLog::kMaxEntries)
+    const int entries = QString::fromLocal8Bit(argv[next]).toInt(&number);
+    if (!number || entries < 0 || entries + int(typed.size()) > GpsLog::kMaxEntries)
         return Usage();
-    const std::vector<std::string> ways(argv + 2, argv + argc);
+    const std::vector<std::string> ways(argv + next + 1, argv + argc);
     for (const std::string& way : ways) {
         if (way != "button" && way != "menu")
             return Usage();
@@ -85,6 +105,13 @@ int main(int argc, char* argv[]) {
     program.Main();
     program.HandOver();
 
+    QWidget& calculator = program.Parent()->GroundStationCal();
+    for (const TypedEntry& entry : typed) {
+        calculator.findChild<QLineEdit*>(QStringLiteral("txtLineNo"))->setText(entry.designation);
+        calculator.findChild<QLineEdit*>(QStringLiteral("txtDistance"))->setText(entry.length);
+        calculator.findChild<QLineEdit*>(QStringLiteral("txtOkError"))->setText(entry.allowedError);
+        calculator.findChild<QAbstractButton*>(QStringLiteral("cmdEnter"))->click();
+    }
     // 12 km lines at 5 cm: one station, 12 km apart, 30 km reach; the
     // designations tell the rows apart on paper.
     for (int i = 1; i <= entries; ++i)

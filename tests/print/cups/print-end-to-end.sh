@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Prints the GPS Data list through the program's real print path into a
-# private CUPS scheduler and checks the captured documents; then checks the
-# printer-error message for a queue that refuses the job and for a system
-# without any printer.
+# private CUPS scheduler and checks the captured documents: on a raw queue and
+# on driver queues whose default paper is A4 and Letter, every row is printed
+# whole, on the printer's own paper. Then checks the printer-error message for
+# a queue that refuses the job and for a system without any printer.
 # Usage, as root: tests/print/cups/print-end-to-end.sh PRINT_DRIVER
 # Exits 77 (skipped) when not root or when cups/poppler-utils are missing.
 set -euo pipefail
@@ -17,14 +18,17 @@ skip() { echo "SKIP: $*"; exit 77; }
 for tool in lpadmin lpstat cupsreject pdftotext pdfinfo; do
   command -v "$tool" >/dev/null || skip "$tool is not installed (Debian packages cups, poppler-utils)"
 done
+[[ -r /usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd ]] ||
+  skip "no generic PDF printer driver (Debian package cups-filters)"
 
 # Short and reachable by user lp: the socket path must fit in sun_path, and
 # the backend (running as lp) writes below it.
 work=$(mktemp -d /tmp/pellucors-print.XXXXXX)
 chmod 0755 "$work"
 cleanup() {
-  "$here/stop-spooler.sh" "$work/printer" || true
-  "$here/stop-spooler.sh" "$work/no-printer" || true
+  for spooler in printer A4 Letter no-printer; do
+    "$here/stop-spooler.sh" "$work/$spooler" || true
+  done
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -57,36 +61,84 @@ expected_message() {
 
 count_jobs() { find "$1/jobs" -maxdepth 1 -name 'job-*' | wc -l; }
 
+# The company heading and the list's rows as printed lines, from the driver's
+# output OUT, into EXPECTED.
+expected_lines() {
+  {
+    echo "Larkmoor Aerial Surveys"
+    sed -n 's/^row\t//p' "$1" | sed -E 's/ +/ /g; s/ $//'
+  } >"$2"
+}
+
+# check_document JOB EXPECTED PAPER: JOB is on PAPER ("A4" or "letter") and
+# holds exactly the lines of EXPECTED, in order, with the last one on its last
+# page: no row cut at the paper's edge, none lost at a page break.
+check_document() {
+  local job=$1 expected=$2 paper=$3 size
+  [[ -s $job ]] || fail "no document captured as $job"
+  document_lines "$job" >"$work/document.txt"
+  diff -u "$expected" "$work/document.txt" ||
+    fail "$job: not the company heading, the heading row and every row whole, in order"
+  size=$(pdfinfo "$job" | sed -n 's/^Page size: *//p' | head -n 1)
+  case $paper in
+  A4) [[ $size =~ ^595(\.[0-9]+)?\ x\ 84[12] ]] ;;
+  letter) [[ $size =~ ^612\ x\ 792 ]] ;;
+  esac || fail "$job: printed on '$size', not on $paper paper"
+  last_page=$(pdftotext -layout -f "$(pages "$job")" "$job" - | sed -E 's/[[:space:]]+/ /g; s/^ //; s/ $//')
+  grep -qxF -- "$(tail -n 1 "$expected")" <<<"$last_page" ||
+    fail "$job: the last row is not on the last page"
+  echo "$job: $(pages "$job") page(s) of $paper, every row whole"
+}
+
+no_printer_error() {
+  ! grep -q $'^message\tPellucors - Printer error!' "$1" ||
+    { cat "$1" >&2; fail "printing reported a printer error"; }
+}
+
+# The widest row the log's number forms make (48 characters) and a long
+# designation: too wide for 20 pt type on A4 and on Letter with margins.
+wide_rows=(--enter X 12345678 1000000 --enter NORTH-RIDGE-LINE-0042 12.5 5)
+
 # --- A default printer: the heading and 30 entries, from the button and from File > Print.
 eval "$("$here/start-spooler.sh" "$work/printer")"
 run_driver "$work/printer" "$work/printed.out" 30 button menu
 "$here/wait-for-jobs.sh" "$work/printer" 2 60
 
-grep -q $'^message\tPellucors - Printer error!' "$work/printed.out" &&
-  { cat "$work/printed.out" >&2; fail "printing reported a printer error"; }
+no_printer_error "$work/printed.out"
 [[ $(grep -c $'^printed\t' "$work/printed.out") -eq 2 ]] || fail "not both print commands ran"
 
-{
-  echo "Larkmoor Aerial Surveys"
-  sed -n 's/^row\t//p' "$work/printed.out" | sed -E 's/ +/ /g; s/ $//'
-} >"$work/expected.txt"
+expected_lines "$work/printed.out" "$work/expected.txt"
 [[ $(sed -n 2p "$work/expected.txt") == "Line Length No GPS K/SM/NM Spacing Max Dist" ]] ||
   fail "the list does not start with its heading row"
 [[ $(wc -l <"$work/expected.txt") -eq 32 ]] || fail "the list does not hold the heading and 30 rows"
 
-# job-1 came from the Print button, job-2 from File > Print.
+# job-1 came from the Print button, job-2 from File > Print. The raw queue
+# names no paper: Qt's default, A4.
 for job in "$work/printer/jobs/job-1.pdf" "$work/printer/jobs/job-2.pdf"; do
-  [[ -s $job ]] || fail "no document captured as $job"
-  document_lines "$job" >"$work/document.txt"
-  diff -u "$work/expected.txt" "$work/document.txt" ||
-    fail "$job: not the company heading, the heading row and every row, in order"
+  check_document "$job" "$work/expected.txt" A4
   # 32 lines of 20 pt type under the heading block do not fit on one page.
   (($(pages "$job") >= 2)) || fail "$job: heading and 30 rows on $(pages "$job") page(s)"
-  # The rows continue on the last page instead of running off the first.
-  last_page=$(pdftotext -layout -f "$(pages "$job")" "$job" - | sed -E 's/[[:space:]]+/ /g; s/^ //; s/ $//')
-  grep -qxF -- "$(tail -n 1 "$work/expected.txt")" <<<"$last_page" ||
-    fail "$job: the last row is not on the last page"
 done
+
+# --- Rows too wide for 20 pt type, in a full log, on the raw queue and on
+# driver queues with A4 and Letter paper: every row whole, on the printer's
+# own default paper.
+run_driver "$work/printer" "$work/wide.out" "${wide_rows[@]}" 28 button
+"$here/wait-for-jobs.sh" "$work/printer" 3 60
+no_printer_error "$work/wide.out"
+expected_lines "$work/wide.out" "$work/expected-wide.txt"
+[[ $(wc -l <"$work/expected-wide.txt") -eq 32 ]] || fail "the wide log does not hold 30 rows"
+grep -qxF "X 1.234568E+07 2 K 6172839 9999980" "$work/expected-wide.txt" ||
+  fail "the worked row was not logged as expected"
+check_document "$work/printer/jobs/job-3.pdf" "$work/expected-wide.txt" A4
+for paper in A4 Letter; do
+  eval "$("$here/start-spooler.sh" "$work/$paper" --driver "$paper")"
+  run_driver "$work/$paper" "$work/$paper.out" "${wide_rows[@]}" 28 button
+  "$here/wait-for-jobs.sh" "$work/$paper" 1 60
+  no_printer_error "$work/$paper.out"
+  check_document "$work/$paper/jobs/job-1.pdf" "$work/expected-wide.txt" "${paper/Letter/letter}"
+done
+export CUPS_SERVER=$work/printer/cups.sock
 
 # --- The queue refuses jobs: the program must not report a printed document.
 CUPS_SERVER=$work/printer/cups.sock cupsreject -r "closed for the test" pellucors-test
@@ -94,7 +146,7 @@ run_driver "$work/printer" "$work/refused.out" 1 button
 expected_message 'Destination "pellucors-test" is not accepting jobs.' >"$work/expected.txt"
 diff -u "$work/expected.txt" <(grep $'^message\t' "$work/refused.out") ||
   fail "a refused job did not show exactly one printer-error message"
-[[ $(count_jobs "$work/printer") -eq 2 ]] || fail "a refused job was printed"
+[[ $(count_jobs "$work/printer") -eq 3 ]] || fail "a refused job was printed"
 
 # --- No printer at all: one message per print command, nothing sent.
 eval "$("$here/start-spooler.sh" "$work/no-printer" --no-printer)"
@@ -107,4 +159,4 @@ diff -u "$work/expected.txt" <(grep $'^message\t' "$work/none.out") ||
   fail "printing without a printer did not show one printer-error message per command"
 [[ $(count_jobs "$work/no-printer") -eq 0 ]] || fail "a document was sent without a printer"
 
-echo "PASS: printed through CUPS; refused and missing printers reported"
+echo "PASS: printed through CUPS on raw, A4 and Letter queues; refused and missing printers reported"

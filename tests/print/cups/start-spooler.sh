@@ -2,13 +2,20 @@
 # Start a private, throw-away CUPS scheduler whose every file lives under DIR.
 # It listens only on the Unix socket DIR/cups.sock (no TCP port), so it neither
 # needs nor disturbs a system cupsd. Usage, as root:
-#   eval "$(tests/print/cups/start-spooler.sh DIR [--no-printer])"
-# Without --no-printer it adds the raw queue "pellucors-test" as the default
-# destination; each job's data lands in DIR/jobs/job-<id>.pdf.
+#   eval "$(tests/print/cups/start-spooler.sh DIR [--no-printer | --driver PAPER])"
+# Without --no-printer it adds the queue "pellucors-test" as the default
+# destination: a raw queue, or with --driver one with cups-filters' generic PDF
+# printer driver, whose default paper is PAPER (A4, Letter) and whose printable
+# area has margins. Each job's data lands in DIR/jobs/job-<id>.pdf.
 set -euo pipefail
 
-usage() { echo "usage: $0 DIR [--no-printer]" >&2; exit 2; }
-[[ $# -eq 1 || ( $# -eq 2 && $2 == --no-printer ) ]] || usage
+usage() { echo "usage: $0 DIR [--no-printer | --driver PAPER]" >&2; exit 2; }
+[[ $# -eq 1 || ( $# -eq 2 && $2 == --no-printer ) || ( $# -eq 3 && $2 == --driver ) ]] || usage
+driver_ppd=/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd
+if [[ $# -eq 3 ]]; then
+  [[ -r $driver_ppd ]] || { echo "$0: no $driver_ppd (Debian package cups-filters)" >&2; exit 1; }
+  grep -q "^\*PageSize $3/" "$driver_ppd" || { echo "$0: the driver has no paper $3" >&2; exit 1; }
+fi
 [[ $(id -u) -eq 0 ]] || { echo "$0: run as root (cupsd drops to user lp)" >&2; exit 1; }
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -127,6 +134,13 @@ if [[ $# -eq 1 ]]; then
   # No PPD = raw queue: the job's bytes reach the backend unfiltered. Same as
   # "-m raw", without that option's deprecation warning on CUPS 2.4.
   lpadmin -p pellucors-test -E -v capture:/ -o printer-is-shared=false
+elif [[ $# -eq 3 ]]; then
+  # The job goes through cups-filters' pdftopdf to the backend, as on an
+  # office printer. CUPS 2.4 warns that drivers are deprecated; they still work.
+  lpadmin -p pellucors-test -E -v capture:/ -o printer-is-shared=false \
+    -P "$driver_ppd" -o "PageSize=$3" 2>&1 | { grep -v 'drivers are deprecated' || true; } >&2
+fi
+if [[ $# -ne 2 ]]; then
   # Server-wide default; "lpoptions -d" as root would write /etc/cups/lpoptions.
   lpadmin -d pellucors-test
 fi
