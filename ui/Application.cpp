@@ -3,10 +3,20 @@
 #include "frmDataDisplay.h"
 #include "frmSplash.h"
 
+#include <QTimer>
+
 namespace pellucors {
 
+namespace {
+ShellServices WithMessages(ShellServices services, MessageService& messages) {
+    return {messages, services.appInfo, std::move(services.makePrinter),
+            std::move(services.separators), std::move(services.endProcess)};
+}
+} // namespace
+
 Application::Application(ShellServices services)
-    : m_services(std::move(services)),
+    : m_messageBoxes(services.messages),
+      m_services(WithMessages(std::move(services), m_messageBoxes)),
       m_log(
           m_services.messages,
           [this]() -> ListService& { return m_parent->DataDisplay().GpsDataList(); },
@@ -32,6 +42,17 @@ void Application::Main() {
 }
 
 void Application::HandOver() {
+    // The splash's timer also fires inside a message box's event loop, in the
+    // middle of a handler: the hand-over would move the keyboard under it.
+    if (m_messageBoxes.AnyOpen()) {
+        m_messageBoxes.WhenAllClosed([this] {
+            // Posted, so it runs once that handler has returned (or, should
+            // it open another box, comes back here to wait again).
+            if (m_splash)
+                QTimer::singleShot(0, m_splash, [this] { HandOver(); });
+        });
+        return;
+    }
     if (m_splash) {
         m_splash->hide();
         m_splash->deleteLater(); // its own timer is what called us

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "OpenMessageBoxes.h"
 #include "core/GpsLog.h"
 #include "frmParent.h"
 
@@ -20,7 +21,8 @@ public:
     // Loads the main window and its three child windows and shows the splash,
     // whose timer later runs HandOver.
     void Main();
-    // Unloads the splash and hands over to the main window.
+    // Unloads the splash and hands over to the main window; while a message
+    // box is open, as soon as the handler that opened it has returned.
     void HandOver();
 
     GpsLog& Log() { return m_log; }
@@ -29,6 +31,7 @@ public:
     frmSplash* Splash() const;
 
 private:
+    OpenMessageBoxes m_messageBoxes; // every box of the program goes through it
     ShellServices m_services;
     GpsLog m_log;
     QPointer<frmParent> m_parent;

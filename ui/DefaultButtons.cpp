@@ -8,11 +8,25 @@
 
 namespace pellucors {
 
-DefaultButtons::DefaultButtons(QWidget& window, QAbstractButton* defaultButton,
+DefaultButtons::DefaultButtons(QWidget& window, QPushButton* defaultButton,
                                QAbstractButton* cancelButton)
-    : QObject(&window), m_default(defaultButton), m_cancel(cancelButton) {
+    : QObject(&window), m_window(window), m_default(defaultButton), m_cancel(cancelButton) {
     // Keys the focused control does not use travel up to the window.
     window.installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { DrawDefault(now); });
+    DrawDefault(QApplication::focusWidget());
+}
+
+void DefaultButtons::DrawDefault(QWidget* focused) {
+    auto* focusedButton = qobject_cast<QPushButton*>(focused);
+    if (focusedButton && !m_window.isAncestorOf(focusedButton))
+        focusedButton = nullptr;
+    const QPushButton* drawn = focusedButton ? focusedButton : m_default;
+    for (QPushButton* button : m_window.findChildren<QPushButton*>()) {
+        if (button->isDefault() != (button == drawn))
+            button->setDefault(button == drawn);
+    }
 }
 
 bool DefaultButtons::eventFilter(QObject* watched, QEvent* event) {

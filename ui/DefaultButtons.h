@@ -3,6 +3,7 @@
 #include <QObject>
 
 class QAbstractButton;
+class QPushButton;
 class QWidget;
 
 namespace pellucors {
@@ -10,17 +11,22 @@ namespace pellucors {
 // Default and cancel buttons for a window that is not a QDialog (the MDI
 // child windows): Enter presses the default button and Esc the cancel button
 // wherever the focus is in the window, except that Enter on a focused button
-// presses that button. Either button may be null.
+// presses that button. The button Enter would press is the one drawn as the
+// default: a focused button alone, otherwise the window's default button.
+// Either button may be null.
 class DefaultButtons final : public QObject {
     Q_OBJECT
 public:
-    DefaultButtons(QWidget& window, QAbstractButton* defaultButton, QAbstractButton* cancelButton);
+    DefaultButtons(QWidget& window, QPushButton* defaultButton, QAbstractButton* cancelButton);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QAbstractButton* m_default;
+    void DrawDefault(QWidget* focused);
+
+    QWidget& m_window;
+    QPushButton* m_default;
     QAbstractButton* m_cancel;
 };
 

@@ -53,7 +53,6 @@ void frmGPS_ErrorCal::CreateControls() {
         MakeButton(this, "cmdCalculate", QStringLiteral("Calcula&te"),
                    QStringLiteral("Calculates distance and returns answer in Centimeters"), 420,
                    1950, 1170, 540);
-    cmdCalculate->setDefault(true); // drawn as the default; DefaultButtons makes Enter press it
     cmdClear =
         MakeButton(this, "cmdClear", QStringLiteral("C&lear"),
                    QStringLiteral("Clears the answer and the text box"), 1995, 1950, 1170, 540);

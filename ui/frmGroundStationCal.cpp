@@ -117,7 +117,6 @@ void frmGroundStationCal::CreateControls() {
 
     cmdEnter = MakeButton(Frame1, "cmdEnter", QStringLiteral("&Enter"),
                           QStringLiteral("Click for each data entry"), 525, 4560, 1215, 495);
-    cmdEnter->setDefault(true); // drawn as the default; DefaultButtons makes Enter press it
     cmdClearForm = MakeButton(Frame1, "cmdClearForm", QStringLiteral("C&lear"),
                               QStringLiteral("Clears this windows text boxes and display labels"),
                               2040, 4560, 1215, 495);

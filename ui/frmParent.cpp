@@ -1,5 +1,6 @@
 #include "frmParent.h"
 
+#include "AccessKeys.h"
 #include "ChildWindowStyle.h"
 #include "Pictures.h"
 #include "Twips.h"
@@ -28,7 +29,7 @@ std::size_t Slot(ChildWindow window) {
 
 frmParent::frmParent(ShellServices& services, GpsLog& log)
     : m_services(services), m_log(log), m_workspace(new QMdiArea(this)),
-      m_childStyle(std::make_unique<ChildWindowStyle>()) {
+      m_childStyle(std::make_unique<ChildWindowStyle>()), m_accessKeys(new AccessKeys(this)) {
     setObjectName(QStringLiteral("frmParent"));
     setWindowTitle(QString::fromStdString(services.appInfo.Title()));
     setWindowIcon(WindowIcon());
@@ -40,9 +41,11 @@ frmParent::frmParent(ShellServices& services, GpsLog& log)
     // The menu's shortcuts act whichever child window is active, also where a
     // text box would take the same key for editing.
     qApp->installEventFilter(this);
+    qApp->installEventFilter(m_accessKeys);
 }
 
 frmParent::~frmParent() {
+    qApp->removeEventFilter(m_accessKeys);
     qApp->removeEventFilter(this);
     // The child windows go before the style their frames use.
     delete m_workspace;
@@ -173,18 +176,31 @@ void frmParent::ShowChild(ChildWindow window) {
 }
 
 void frmParent::HandOver() {
+    // The main window takes input during the splash: a user already typing
+    // in the ground station calculator keeps the keyboard, cursor and
+    // selection where they are, so no other window may take them meanwhile.
+    QWidget* typing = focusWidget(); // also while another program is active
+    const bool typingInCalculator = typing && GroundStationCal().isAncestorOf(typing);
     show();
     FillScreenIfNotMaximised();
     for (const ChildWindow window :
          {ChildWindow::GpsErrorCal, ChildWindow::GroundStationCal, ChildWindow::DataDisplay}) {
         // A window switched off during the splash stays off: mark and
         // visibility must agree.
-        if (MenuItem(window)->isChecked())
+        if (!MenuItem(window)->isChecked())
+            continue;
+        if (typingInCalculator)
+            SubWindow(window)->show();
+        else
             ShowChild(window);
     }
     if (MenuItem(ChildWindow::GroundStationCal)->isChecked()) {
-        ShowChild(ChildWindow::GroundStationCal);
-        GroundStationCal().FirstInput()->setFocus();
+        if (typingInCalculator) {
+            m_workspace->setActiveSubWindow(SubWindow(ChildWindow::GroundStationCal));
+        } else {
+            ShowChild(ChildWindow::GroundStationCal);
+            GroundStationCal().FirstInput()->setFocus();
+        }
     }
     activateWindow();
 }

@@ -18,6 +18,7 @@ class QStyle;
 
 namespace pellucors {
 
+class AccessKeys;
 class AppInfoService;
 class GpsLog;
 class MessageService;
@@ -84,6 +85,7 @@ private:
     GpsLog& m_log;
     QMdiArea* m_workspace;
     std::unique_ptr<QStyle> m_childStyle;
+    AccessKeys* m_accessKeys; // Alt and a letter, in every window
     std::array<QPointer<QMdiSubWindow>, 3> m_subWindows{};
     std::array<QAction*, 3> m_windowItems{};
     QPointer<frmAbout> m_about;

@@ -58,6 +58,8 @@ private Q_SLOTS:
     void enterAndEscFromEachBox();
     void enterOnAFocusedButtonPressesThatButton();
     void accessKeys();
+    void typingRightAfterAnAltKey_data();
+    void typingRightAfterAnAltKey();
     void displayButtonTogglesTheDataWindow();
     void closeKeepsTheWindowsContents();
     void captionsAndTooltips_data();
@@ -579,6 +581,45 @@ void TestGroundStationCal::accessKeys() {
     QCOMPARE(Label("lblClientsSpec")->text(), QString());
     QCOMPARE(Window().SelectedUnit(), 0);
     QCOMPARE(m_program->Log().EntryCount(), 1);
+}
+
+void TestGroundStationCal::typingRightAfterAnAltKey_data() {
+    QTest::addColumn<QString>("length"); // typed first with "L1" and "5"; empty: nothing
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("unit"); // selected afterwards
+    QTest::addColumn<int>("entries");
+
+    QTest::newRow("Alt+S") << QString() << int(Qt::Key_S) << 1 << 0;
+    QTest::newRow("Alt+N") << QString() << int(Qt::Key_N) << 2 << 0;
+    QTest::newRow("Alt+K, already selected") << QString() << int(Qt::Key_K) << 0 << 0;
+    QTest::newRow("Alt+E logs the entry") << QStringLiteral("25") << int(Qt::Key_E) << 0 << 1;
+    QTest::newRow("Alt+L clears the window") << QStringLiteral("25") << int(Qt::Key_L) << 0 << 0;
+    // Access keys of other windows: no Alt combination types its letter.
+    QTest::newRow("Alt+R, no access key here") << QString() << int(Qt::Key_R) << 0 << 0;
+    QTest::newRow("Alt+P, no access key here") << QString() << int(Qt::Key_P) << 0 << 0;
+    QTest::newRow("Alt+T, no access key here") << QString() << int(Qt::Key_T) << 0 << 0;
+}
+
+// Regression: after an access key the keyboard reached the designation box
+// only 100 ms later, and what was typed meanwhile was lost (Alt+S then ABCDEF
+// gave EF); an Alt+letter that is no access key typed its letter.
+void TestGroundStationCal::typingRightAfterAnAltKey() {
+    QFETCH(QString, length);
+    QFETCH(int, key);
+    QFETCH(int, unit);
+    QFETCH(int, entries);
+    if (length.isEmpty())
+        Box("txtLineNo")->setFocus();
+    else
+        TypeEntry("L1", length, "5");
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
+    // At once, with no wait: the keys must land in the designation box.
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("ABCDEF"));
+
+    QCOMPARE(BoxTexts(), (QStringList{"ABCDEF", "", ""}));
+    QCOMPARE(Window().SelectedUnit(), unit);
+    QCOMPARE(m_program->Log().EntryCount(), entries);
 }
 
 void TestGroundStationCal::displayButtonTogglesTheDataWindow() {

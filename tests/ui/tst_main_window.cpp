@@ -132,10 +132,14 @@ private Q_SLOTS:
     void handOverRespectsMarks_data();
     void handOverRespectsMarks();
     void handOverKeepsAWindowTheUserRestored();
+    void handOverLeavesTheUsersCursor_data();
+    void handOverLeavesTheUsersCursor();
     void shutDownOrder_data();
     void shutDownOrder();
     void hiddenWindowGivesUpTheKeyboard_data();
     void hiddenWindowGivesUpTheKeyboard();
+    void buttonDrawnAsDefaultIsTheOneEnterPresses_data();
+    void buttonDrawnAsDefaultIsTheOneEnterPresses();
 };
 
 void MainWindowTest::handOverKeepsAWindowTheUserRestored() {
@@ -148,6 +152,51 @@ void MainWindowTest::handOverKeepsAWindowTheUserRestored() {
 
     QVERIFY(!parent.isMaximized());
     QCOMPARE(parent.geometry(), QRect(40, 50, 500, 400));
+}
+
+void MainWindowTest::handOverLeavesTheUsersCursor_data() {
+    QTest::addColumn<ChildWindow>("typingIn");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("keyboardAfter"); // a box of the ground station calculator
+    QTest::newRow("typing the length in the calculator")
+        << ChildWindow::GroundStationCal << "txtDistance"
+        << "txtDistance";
+    QTest::newRow("typing the allowed error in the calculator")
+        << ChildWindow::GroundStationCal << "txtOkError"
+        << "txtOkError";
+    QTest::newRow("typing in the error calculator: to the designation box")
+        << ChildWindow::GpsErrorCal << "txtDistance"
+        << "txtLineNo";
+}
+
+// The main window takes input during the splash; the hand-over must not move
+// a cursor that is mid-word in the ground station calculator, nor drop the
+// text the user has selected there.
+void MainWindowTest::handOverLeavesTheUsersCursor() {
+    QFETCH(ChildWindow, typingIn);
+    QFETCH(QString, box);
+    QFETCH(QString, keyboardAfter);
+    ProgramFixture program;
+    program.Start(false);
+    program.Parent().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&program.Parent()));
+    auto* typed = Find<QLineEdit>(program, typingIn, box.toLatin1().constData());
+    typed->setFocus();
+    QTest::keyClicks(typed, QStringLiteral("12.5"));
+    typed->setSelection(1, 2); // "2." selected, the cursor after it
+
+    program.HandOver();
+
+    QCOMPARE(MarkMismatches(program), QString());
+    QCOMPARE(Workspace(program).activeSubWindow(),
+             program.Parent().SubWindow(ChildWindow::GroundStationCal));
+    QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>(program, ChildWindow::GroundStationCal,
+                                                          keyboardAfter.toLatin1().constData()));
+    QCOMPARE(typed->text(), QStringLiteral("12.5"));
+    if (typingIn == ChildWindow::GroundStationCal) {
+        QCOMPARE(typed->selectedText(), QStringLiteral("2."));
+        QCOMPARE(typed->cursorPosition(), 3);
+    }
 }
 
 void MainWindowTest::startUpStateAfterHandOver() {
@@ -594,3 +643,56 @@ void MainWindowTest::hiddenWindowGivesUpTheKeyboard() {
 
 QTEST_MAIN(MainWindowTest)
 #include "tst_main_window.moc"
+
+void MainWindowTest::buttonDrawnAsDefaultIsTheOneEnterPresses_data() {
+    QTest::addColumn<ChildWindow>("window");
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<QString>("pressed"); // empty: no button is drawn as default
+
+    const ChildWindow stations = ChildWindow::GroundStationCal;
+    const ChildWindow error = ChildWindow::GpsErrorCal;
+    const ChildWindow data = ChildWindow::DataDisplay;
+    QTest::newRow("calculator, in a text box") << stations << "txtLineNo"
+                                               << "cmdEnter";
+    QTest::newRow("calculator, on a unit button") << stations << "optDistance1"
+                                                  << "cmdEnter";
+    QTest::newRow("calculator, on Clear") << stations << "cmdClearForm"
+                                          << "cmdClearForm";
+    QTest::newRow("calculator, on Display GPS Data") << stations << "cmdDisplay"
+                                                     << "cmdDisplay";
+    QTest::newRow("error calculator, in its text box") << error << "txtDistance"
+                                                       << "cmdCalculate";
+    QTest::newRow("error calculator, on Clear") << error << "cmdClear"
+                                                << "cmdClear";
+    QTest::newRow("data window, in the list: no default button") << data << "lstGPSData"
+                                                                 << "";
+    QTest::newRow("data window, on Print") << data << "cmdPrint"
+                                           << "cmdPrint";
+}
+
+// With Clear focused, Enter and Clear were both drawn as the default button,
+// while Return pressed Clear: the button that looks it must be the one pressed.
+void MainWindowTest::buttonDrawnAsDefaultIsTheOneEnterPresses() {
+    QFETCH(ChildWindow, window);
+    QFETCH(QString, focused);
+    QFETCH(QString, pressed);
+    ProgramFixture program;
+    program.Start();
+    QWidget& form = Form(program, window);
+    program.Parent().SubWindow(window)->setFocus();
+    auto* control = ProgramFixture::Find<QWidget>(form, focused.toLatin1().constData());
+    control->setFocus();
+    QCOMPARE(QApplication::focusWidget(), control);
+
+    QStringList drawn;
+    QStringList clicked;
+    for (QPushButton* button : form.findChildren<QPushButton*>()) {
+        if (button->isDefault())
+            drawn << button->objectName();
+        connect(button, &QPushButton::clicked, this,
+                [&clicked, button] { clicked << button->objectName(); });
+    }
+    QCOMPARE(drawn, pressed.isEmpty() ? QStringList() : QStringList{pressed});
+    QTest::keyClick(control, Qt::Key_Return);
+    QCOMPARE(clicked, drawn);
+}

@@ -5,6 +5,7 @@
 #include "ui/LazyIconEngine.h"
 #include "ui/Pictures.h"
 #include "ui/frmAbout.h"
+#include "ui/frmGroundStationCal.h"
 #include "ui/frmSplash.h"
 
 #include <QAction>
@@ -59,6 +60,8 @@ private Q_SLOTS:
     void splashIgnoresTheUser_data();
     void splashIgnoresTheUser();
     void splashTimerHandsOverOnce();
+    void handOverWaitsForTheOpenMessage_data();
+    void handOverWaitsForTheOpenMessage();
     void aboutShowsTitleAndVersion_data();
     void aboutShowsTitleAndVersion();
     void aboutHidesAndStaysLoaded_data();
@@ -186,6 +189,61 @@ void SplashAboutTest::splashTimerHandsOverOnce() {
     workspace->setActiveSubWindow(program.Parent().SubWindow(ChildWindow::DataDisplay));
     QTest::qWait(50);
     QCOMPARE(workspace->activeSubWindow(), program.Parent().SubWindow(ChildWindow::DataDisplay));
+}
+
+void SplashAboutTest::handOverWaitsForTheOpenMessage_data() {
+    QTest::addColumn<QString>("designation");
+    QTest::addColumn<QString>("reported"); // the box the check puts the keyboard in
+    QTest::newRow("check 2: no length") << QStringLiteral("A1") << QStringLiteral("txtDistance");
+    QTest::newRow("check 1: no designation") << QString() << QStringLiteral("txtLineNo");
+}
+
+// Regression: the six seconds ran out while a message was open, and the
+// hand-over ran inside the handler that showed it, moving the keyboard to
+// the designation box: after OK the length was typed into the wrong box.
+void SplashAboutTest::handOverWaitsForTheOpenMessage() {
+    QFETCH(QString, designation);
+    QFETCH(QString, reported);
+    ProgramFixture program;
+    program.Start(false);
+    // The main window takes input during the splash, as under a window manager.
+    program.Parent().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&program.Parent()));
+    QPointer<frmSplash> splash = program.App().Splash();
+    QWidget& calculator = program.Parent().GroundStationCal();
+    auto* txtLineNo = ProgramFixture::Find<QLineEdit>(calculator, "txtLineNo");
+    auto* box = ProgramFixture::Find<QLineEdit>(calculator, reported.toLatin1().constData());
+    txtLineNo->setFocus();
+    QTest::keyClicks(txtLineNo, designation);
+    bool splashUpWhileOpen = false;
+    QWidget* keyboardWhileOpen = nullptr;
+    program.messages.onShow = [&] {
+        // The user is still reading the message when the time is up.
+        ProgramFixture::Find<QTimer>(*splash, "tmrSplash")->start(0);
+        QTest::qWait(50);
+        splashUpWhileOpen = splash && splash->isVisible();
+        keyboardWhileOpen = QApplication::focusWidget();
+    };
+
+    QTest::keyClick(txtLineNo, Qt::Key_Return);
+
+    QCOMPARE(int(program.messages.shown.size()), 1);
+    QVERIFY(splashUpWhileOpen);
+    QCOMPARE(keyboardWhileOpen, box);
+    // The handler has returned: now the hand-over, once, and the keyboard
+    // stays where the check put it.
+    program.messages.onShow = nullptr;
+    QTRY_VERIFY(!splash);
+    QVERIFY(QTest::qWaitForWindowActive(&program.Parent()));
+    auto* workspace = ProgramFixture::Find<QMdiArea>(program.Parent(), "workspace");
+    QCOMPARE(workspace->activeSubWindow(),
+             program.Parent().SubWindow(ChildWindow::GroundStationCal));
+    for (const ChildWindow window :
+         {ChildWindow::GpsErrorCal, ChildWindow::GroundStationCal, ChildWindow::DataDisplay})
+        QVERIFY(program.Parent().SubWindow(window)->isVisible());
+    QCOMPARE(QApplication::focusWidget(), box);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("25"));
+    QCOMPARE(box->text(), QStringLiteral("25"));
 }
 
 void SplashAboutTest::aboutShowsTitleAndVersion_data() {
