@@ -10,7 +10,7 @@ namespace pellucors {
 
 DefaultButtons::DefaultButtons(QWidget& window, QPushButton* defaultButton,
                                QAbstractButton* cancelButton)
-    : QObject(&window), m_window(window), m_default(defaultButton), m_cancel(cancelButton) {
+    : m_window(window), m_default(defaultButton), m_cancel(cancelButton) {
     // Keys the focused control does not use travel up to the window.
     window.installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this,

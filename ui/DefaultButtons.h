@@ -13,7 +13,8 @@ namespace pellucors {
 // wherever the focus is in the window, except that Enter on a focused button
 // presses that button. The button Enter would press is the one drawn as the
 // default: a focused button alone, otherwise the window's default button.
-// Either button may be null.
+// Either button may be null. The window owns it as a member, so it stops
+// watching before the window's controls are destroyed.
 class DefaultButtons final : public QObject {
     Q_OBJECT
 public:

@@ -1,7 +1,6 @@
 #include "frmDataDisplay.h"
 
 #include "Controls.h"
-#include "DefaultButtons.h"
 #include "Twips.h"
 #include "WindowFonts.h"
 #include "core/GpsLog.h"
@@ -45,7 +44,7 @@ frmDataDisplay::frmDataDisplay(WindowShell& shell, GpsLog& log, MessageService& 
     connect(cmdClear, &QPushButton::clicked, this, &frmDataDisplay::cmdClear_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmDataDisplay::cmdPrint_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmDataDisplay::cmdClose_Click);
-    new DefaultButtons(*this, nullptr, cmdClear);
+    m_defaultButtons = std::make_unique<DefaultButtons>(*this, nullptr, cmdClear);
 
     m_titleRow = TitleRow();
     m_rows.AppendRow(m_titleRow);

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "ChildWindow.h"
+#include "DefaultButtons.h"
 #include "platform/qt/QtListService.h"
 #include "print/GpsDataPrintout.h"
 
 #include <QWidget>
 
+#include <memory>
 #include <string>
 
 class QListWidget;
@@ -51,6 +53,8 @@ private:
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdClose = nullptr;
     QtListService m_rows;
+    // A member, so it goes before the controls it watches.
+    std::unique_ptr<DefaultButtons> m_defaultButtons;
 };
 
 } // namespace pellucors

@@ -2,7 +2,6 @@
 
 #include "CalculationError.h"
 #include "Controls.h"
-#include "DefaultButtons.h"
 #include "ResultBox.h"
 #include "Twips.h"
 #include "UnitOptions.h"
@@ -33,7 +32,7 @@ frmGPS_ErrorCal::frmGPS_ErrorCal(WindowShell& shell, MessageService& messages,
     connect(cmdClear, &QPushButton::clicked, this, &frmGPS_ErrorCal::cmdClear_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmGPS_ErrorCal::cmdClose_Click);
     optDistance->OnSelected([this](UnitIndex index) { optDistance_Click(index); });
-    new DefaultButtons(*this, cmdCalculate, cmdClear);
+    m_defaultButtons = std::make_unique<DefaultButtons>(*this, cmdCalculate, cmdClear);
 }
 
 void frmGPS_ErrorCal::CreateControls() {

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "ChildWindow.h"
+#include "DefaultButtons.h"
 #include "core/DistanceUnit.h"
 #include "core/NumericInput.h"
 
 #include <QWidget>
+
+#include <memory>
 
 class QLabel;
 class QLineEdit;
@@ -48,6 +51,8 @@ private:
     QPushButton* cmdCalculate = nullptr;
     QPushButton* cmdClear = nullptr;
     QPushButton* cmdClose = nullptr;
+    // A member, so it goes before the controls it watches.
+    std::unique_ptr<DefaultButtons> m_defaultButtons;
 };
 
 } // namespace pellucors

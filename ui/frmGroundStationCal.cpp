@@ -2,7 +2,6 @@
 
 #include "CalculationError.h"
 #include "Controls.h"
-#include "DefaultButtons.h"
 #include "ResultBox.h"
 #include "Twips.h"
 #include "UnitOptions.h"
@@ -65,7 +64,7 @@ frmGroundStationCal::frmGroundStationCal(WindowShell& shell, GpsLog& log, Messag
     connect(cmdDisplay, &QPushButton::clicked, this, &frmGroundStationCal::cmdDisplay_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmGroundStationCal::cmdClose_Click);
     optDistance->OnSelected([this](UnitIndex index) { optDistance_Click(index); });
-    new DefaultButtons(*this, cmdEnter, cmdClearForm);
+    m_defaultButtons = std::make_unique<DefaultButtons>(*this, cmdEnter, cmdClearForm);
 }
 
 void frmGroundStationCal::CreateControls() {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "ChildWindow.h"
+#include "DefaultButtons.h"
 #include "core/DistanceUnit.h"
 #include "core/NumericInput.h"
 
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 class QGroupBox;
@@ -78,6 +80,8 @@ private:
     QPushButton* cmdExit = nullptr;
     QPushButton* cmdDisplay = nullptr;
     QPushButton* cmdClose = nullptr;
+    // A member, so it goes before the controls it watches.
+    std::unique_ptr<DefaultButtons> m_defaultButtons;
 };
 
 } // namespace pellucors
