@@ -1,10 +1,17 @@
 // What a user sees of every window at the designed sizes: captions that fit
 // their controls on a stock Debian desktop, child windows side by side without
 // overlapping, the same layout at twice the scale, and names a screen reader
-// can announce.
+// can announce; result boxes that show their whole number, a GPS Data list of
+// whole rows that shows the newest, and a workspace that scrolls to every
+// child window.
 
 #include "ProgramFixture.h"
+#include "ui/ResultBox.h"
+#include "ui/Twips.h"
 #include "ui/frmAbout.h"
+#include "ui/frmDataDisplay.h"
+#include "ui/frmGPS_ErrorCal.h"
+#include "ui/frmGroundStationCal.h"
 #include "ui/frmSplash.h"
 
 #include <QAbstractButton>
@@ -14,12 +21,18 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+
+#include <cmath>
 
 using pellucors::ChildWindow;
 using pellucors::test::ProgramFixture;
@@ -95,6 +108,45 @@ QStringList ClippedCaptions(const QWidget& window) {
                            .arg(frame->width());
     }
     return clipped;
+}
+
+// Device pixels from the first to the last column of `area` that hold ink
+// (pixels much darker than the area's top left corner).
+int InkWidth(const QImage& image, const QRect& area) {
+    const int background = qGray(image.pixel(area.topLeft()));
+    int first = -1;
+    int last = -1;
+    for (int x = area.left(); x <= area.right(); ++x) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            if (background - qGray(image.pixel(x, y)) > 96) {
+                first = first < 0 ? x : first;
+                last = x;
+                break;
+            }
+        }
+    }
+    return first < 0 ? 0 : last - first + 1;
+}
+
+// The ink of `text` drawn in `font` with room to spare, at the box's scale.
+int FreeInkWidth(const QString& text, const QFont& font, qreal scale) {
+    const QSize logical(QFontMetrics(font).horizontalAdvance(text) * 2 + 20,
+                        QFontMetrics(font).height() + 10);
+    QImage image(logical * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(QPoint(0, 0), logical), Qt::AlignCenter, text);
+    painter.end();
+    return InkWidth(image, image.rect());
+}
+
+void TypeInto(QWidget& window, const char* box, const QString& text) {
+    auto* edit = ProgramFixture::Find<QLineEdit>(window, box);
+    edit->setFocus();
+    QTest::keyClicks(edit, text);
 }
 
 } // namespace
@@ -209,6 +261,132 @@ private Q_SLOTS:
         QCOMPARE(spoken("lblClientsSpec"),
                  QStringLiteral("Max Distance from Base Station in Kilometers: 30"));
         QCOMPARE(spoken("lblSpacing"), QStringLiteral("Ground Station Spacing in Kilometers: 25"));
+    }
+
+    // The widest texts the number forms produce: a double's 15 digits with a
+    // sign and decimals, its exponent form, a single's exponent form.
+    void resultBoxesShowTheirWholeNumber_data() {
+        QTest::addColumn<bool>("stations"); // else the GPS error calculator
+        QTest::addColumn<QString>("decimal");
+        QTest::addColumn<QString>("length"); // or distance
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("shown");
+
+        // Regression: shown as 12345679054 and -12345679051, whole numbers.
+        QTest::newRow("GPS error at 123456789012 km") << false << "."
+                                                      << "123456789012"
+                                                      << ""
+                                                      << "lblAnswer"
+                                                      << "12345679054.4";
+        QTest::newRow("GPS error at -123456789012 km") << false << "."
+                                                       << "-123456789012"
+                                                       << ""
+                                                       << "lblAnswer"
+                                                       << "-12345679051.2";
+        QTest::newRow("GPS error with 15 digits and a sign") << false << "."
+                                                             << "-99999999999999"
+                                                             << ""
+                                                             << "lblAnswer"
+                                                             << "-10000000037683.2";
+        QTest::newRow("GPS error at the far end of the single range") << false << "."
+                                                                      << "-3.4028234e38"
+                                                                      << ""
+                                                                      << "lblAnswer"
+                                                                      << "-3.40282346638529E+37";
+        QTest::newRow("GPS error with a decimal comma") << false << ","
+                                                        << "123456789012"
+                                                        << ""
+                                                        << "lblAnswer"
+                                                        << "12345679054,4";
+        QTest::newRow("GPS error that fits keeps 12 pt") << false << "."
+                                                         << "100"
+                                                         << ""
+                                                         << "lblAnswer"
+                                                         << "12";
+        // Regression: shown as 1.234568E-, a negative exponent.
+        QTest::newRow("spacing of 1.234568E+08 km") << true << "."
+                                                    << "123456789"
+                                                    << "3.4028234e37"
+                                                    << "lblSpacing"
+                                                    << "1.234568E+08";
+        QTest::newRow("spacing at the far end of the single range") << true << "."
+                                                                    << "3.4028234e38"
+                                                                    << "3.4028234e37"
+                                                                    << "lblSpacing"
+                                                                    << "3.402823E+38";
+        QTest::newRow("reach at the far end of the single range") << true << "."
+                                                                  << "3.4028234e38"
+                                                                  << "3.4028234e37"
+                                                                  << "lblClientsSpec"
+                                                                  << "3.402823E+38";
+        QTest::newRow("the most stations that can be counted keep 12 pt") << true << "."
+                                                                          << "327670"
+                                                                          << "3"
+                                                                          << "lblNoGroundStations"
+                                                                          << "32767";
+    }
+
+    void resultBoxesShowTheirWholeNumber() {
+        QFETCH(bool, stations);
+        QFETCH(QString, decimal);
+        QFETCH(QString, length);
+        QFETCH(QString, error);
+        QFETCH(QString, box);
+        QFETCH(QString, shown);
+        ProgramFixture program({decimal.toStdString(), decimal == QLatin1String(",") ? "." : ","});
+        program.Start();
+        QWidget& window = stations ? static_cast<QWidget&>(program.Parent().GroundStationCal())
+                                   : program.Parent().GpsErrorCal();
+        if (stations) {
+            TypeInto(window, "txtLineNo", QStringLiteral("L1"));
+            TypeInto(window, "txtDistance", length);
+            TypeInto(window, "txtOkError", error);
+            ProgramFixture::Find<QPushButton>(window, "cmdEnter")->click();
+        } else {
+            TypeInto(window, "txtDistance", length);
+            ProgramFixture::Find<QPushButton>(window, "cmdCalculate")->click();
+        }
+        QVERIFY(program.messages.shown.empty());
+        auto* result = ProgramFixture::Find<pellucors::ResultBox>(window, qPrintable(box));
+        QCOMPARE(result->text(), shown);
+        QVERIFY(QAccessible::queryAccessibleInterface(result)
+                    ->text(QAccessible::Name)
+                    .endsWith(QStringLiteral(": ") + shown));
+
+        const QFont designed = result->DesignedFont();
+        QCOMPARE(designed.pointSizeF(), 12.0);
+        const int room = result->contentsRect().width();
+        const auto needs = [&](const QFont& font) {
+            return int(std::ceil(QFontMetricsF(font, result).horizontalAdvance(shown)));
+        };
+        const QFont drawn = result->font();
+        QVERIFY2(needs(drawn) <= room, qPrintable(QStringLiteral("needs %1 of %2 pixels at %3 pt")
+                                                      .arg(needs(drawn))
+                                                      .arg(room)
+                                                      .arg(drawn.pointSizeF())));
+        if (needs(designed) <= room) {
+            QCOMPARE(drawn, designed);
+        } else {
+            // The largest smaller size: a step up would not fit.
+            QFont larger = drawn;
+            larger.setPointSizeF(drawn.pointSizeF() + pellucors::ResultBox::kFitStepPoints);
+            QVERIFY(drawn.pointSizeF() < designed.pointSizeF());
+            QVERIFY(needs(larger) > room);
+        }
+        QCOMPARE(result->size(),
+                 pellucors::TwipsSize(stations ? 1215 : 1485, stations ? 495 : 435));
+
+        // Drawn whole: as much ink as the text drawn with room to spare.
+        const qreal scale = result->devicePixelRatioF();
+        const QRect contents = result->contentsRect();
+        const QImage shot = result->grab().toImage();
+        const int inBox =
+            InkWidth(shot, QRect(contents.topLeft() * scale, contents.size() * scale));
+        QVERIFY2(std::abs(inBox - FreeInkWidth(shown, drawn, scale)) <= 2 * scale,
+                 qPrintable(QStringLiteral("%1 device pixels of ink in the box, %2 free")
+                                .arg(inBox)
+                                .arg(FreeInkWidth(shown, drawn, scale))));
     }
 };
 
