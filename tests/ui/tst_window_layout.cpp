@@ -388,6 +388,71 @@ private Q_SLOTS:
                                 .arg(inBox)
                                 .arg(FreeInkWidth(shown, drawn, scale))));
     }
+
+    void gpsDataListShowsWholeRowsAndTheNewest_data() {
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<int>("selectedRow"); // selected after that many entries; -1 none
+        QTest::addColumn<int>("designationLength");
+
+        QTest::newRow("heading row only") << 0 << -1 << 2;
+        QTest::newRow("seven entries") << 7 << -1 << 2;
+        // Regression: from the eighth entry half a row showed at the bottom
+        // and the newest row was out of sight.
+        QTest::newRow("twelve entries") << 12 << -1 << 2;
+        QTest::newRow("thirty entries, the printout's limit") << 30 << -1 << 2;
+        QTest::newRow("twelve entries, row 2 selected after three") << 12 << 2 << 2;
+        QTest::newRow("twelve long designations under a horizontal scroll bar") << 12 << -1 << 80;
+    }
+
+    void gpsDataListShowsWholeRowsAndTheNewest() {
+        QFETCH(int, entries);
+        QFETCH(int, selectedRow);
+        QFETCH(int, designationLength);
+        ProgramFixture program;
+        program.Start();
+        auto* list =
+            ProgramFixture::Find<QListWidget>(program.Parent().DataDisplay(), "lstGPSData");
+        const auto log = [&](int count) {
+            for (int i = 0; i < count; ++i) {
+                const std::string designation =
+                    'L' + std::string(std::size_t(designationLength - 1), char('A' + i % 26));
+                program.Log().AddGpsEntry(designation, 100.0F, "Kilometers", 4, 25.0F, 30.0F, 0);
+            }
+        };
+        int logged = 0;
+        if (selectedRow >= 0) {
+            logged = selectedRow + 1;
+            log(logged);
+            list->setCurrentRow(selectedRow);
+        }
+        const int current = list->currentRow();
+        log(entries - logged);
+
+        const QRect designed = pellucors::TwipsRect(240, 120, 5295, 1980);
+        QCOMPARE(list->pos(), designed.topLeft());
+        QCOMPARE(list->width(), designed.width());
+        const int row = list->sizeHintForRow(0);
+        const QRect viewport = list->viewport()->rect();
+        QVERIFY(list->height() <= designed.height());
+        QCOMPARE(viewport.height() % row, 0);
+        // Snapped down by less than a row: one more would not fit.
+        QVERIFY(list->height() + row > designed.height());
+        for (int i = 0; i < list->count(); ++i) {
+            const QRect rect = list->visualItemRect(list->item(i));
+            if (rect.intersects(viewport))
+                QVERIFY2(rect.top() >= 0 && rect.bottom() <= viewport.bottom(),
+                         qPrintable(QStringLiteral("row %1 shows in part").arg(i)));
+        }
+        const QRect newest = list->visualItemRect(list->item(list->count() - 1));
+        QVERIFY2(newest.top() >= 0 && newest.bottom() <= viewport.bottom(),
+                 "newest row out of view");
+        // Scrolled to, not selected: current row and selection as they were.
+        QCOMPARE(list->currentRow(), current);
+        const QList<QListWidgetItem*> selected = list->selectedItems();
+        QCOMPARE(selected.size(), selectedRow >= 0 ? 1 : 0);
+        if (selectedRow >= 0)
+            QCOMPARE(list->row(selected.front()), selectedRow);
+    }
 };
 
 QTEST_MAIN(WindowLayoutTest)
