@@ -453,6 +453,44 @@ private Q_SLOTS:
         if (selectedRow >= 0)
             QCOMPARE(list->row(selected.front()), selectedRow);
     }
+
+    // Regression: on a small screen (800x600 at scale 1.5) child windows ran
+    // off the workspace and could be reached only by dragging.
+    void workspaceScrollsToEveryChildWindow_data() {
+        QTest::addColumn<QSize>("mainWindow");
+        QTest::addColumn<bool>("scrollBars");
+        QTest::newRow("a small main window") << QSize(500, 400) << true;
+        QTest::newRow("a main window that holds every child window") << QSize(1300, 1000) << false;
+    }
+
+    void workspaceScrollsToEveryChildWindow() {
+        QFETCH(QSize, mainWindow);
+        QFETCH(bool, scrollBars);
+        ProgramFixture program;
+        program.Start();
+        pellucors::frmParent& parent = program.Parent();
+        parent.showNormal();
+        parent.resize(mainWindow);
+        QTRY_COMPARE(parent.size(), mainWindow);
+        auto* workspace = ProgramFixture::Find<QMdiArea>(parent, "workspace");
+        QScrollBar* across = workspace->horizontalScrollBar();
+        QScrollBar* down = workspace->verticalScrollBar();
+        QTRY_COMPARE(across->isVisible(), scrollBars);
+        QCOMPARE(down->isVisible(), scrollBars);
+
+        across->setValue(across->maximum());
+        down->setValue(down->maximum());
+        QMdiSubWindow* data = parent.SubWindow(ChildWindow::DataDisplay);
+        QVERIFY2(workspace->viewport()->rect().contains(data->geometry()),
+                 "the data window cannot be scrolled into view");
+
+        // Home Position counts from the workspace's origin, scrolled or not.
+        ProgramFixture::Find<QAction>(parent, "mnuWindowHome")->trigger();
+        QCOMPARE(across->value(), 0);
+        QCOMPARE(down->value(), 0);
+        QCOMPARE(data->pos(), pellucors::TwipsPoint(5910, 3180));
+        QCOMPARE(parent.SubWindow(ChildWindow::GroundStationCal)->pos(), QPoint(0, 0));
+    }
 };
 
 QTEST_MAIN(WindowLayoutTest)
