@@ -1,6 +1,7 @@
 #include "frmAbout.h"
 
 #include "Controls.h"
+#include "LightPalette.h"
 #include "Pictures.h"
 #include "Twips.h"
 #include "WindowFonts.h"
@@ -18,6 +19,9 @@ frmAbout::frmAbout(const AppInfoService& appInfo, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmAbout"));
+    // Its black title and disclaimer were designed on a light face, whatever
+    // colours the desktop uses.
+    setPalette(LightPalette());
     setWindowTitle(QStringLiteral("About"));
     setAttribute(Qt::WA_DeleteOnClose); // the close box unloads; Close only hides
     setModal(false);

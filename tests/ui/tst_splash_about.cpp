@@ -1,5 +1,6 @@
 // The splash and About windows: what they show, the splash timer's single
-// hand-over, how About hides and unloads, and the program's own pictures.
+// hand-over, how About hides and unloads, the program's own pictures, and their
+// light face under a dark desktop.
 
 #include "ProgramFixture.h"
 #include "ui/LazyIconEngine.h"
@@ -16,10 +17,14 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
+#include <cmath>
 
 using pellucors::ChildWindow;
 using pellucors::frmAbout;
@@ -47,6 +52,20 @@ void AnotherBuild(ProgramFixture& program) {
     program.appInfo.revision = 3;
 }
 
+// WCAG contrast ratio of two colours, 1 (none) to 21 (black on white).
+double Contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 } // namespace
 
 class SplashAboutTest final : public QObject {
@@ -69,6 +88,8 @@ private Q_SLOTS:
     void picturesOnTheWindows();
     void windowIconReadsNothingUntilAsked();
     void windowIconOfTheMainWindow();
+    void readableUnderADarkDesktop_data();
+    void readableUnderADarkDesktop();
 };
 
 void SplashAboutTest::splashShowsTitleAndVersion_data() {
@@ -357,6 +378,49 @@ void SplashAboutTest::windowIconOfTheMainWindow() {
              pellucors::Emblem().toImage().convertToFormat(QImage::Format_ARGB32));
     // A size between the two comes from the larger picture, never upscaled.
     QCOMPARE(icon.pixmap(QSize(64, 64)).size(), QSize(64, 64));
+}
+
+void SplashAboutTest::readableUnderADarkDesktop_data() {
+    QTest::addColumn<bool>("about");
+    QTest::newRow("splash") << false;
+    QTest::newRow("About") << true;
+}
+
+// Regression: under a dark colour scheme (qt6ct's "darker") the black company
+// name, About's title and its disclaimer stood on dark grey.
+void SplashAboutTest::readableUnderADarkDesktop() {
+    QFETCH(bool, about);
+    const QPalette desktop = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(desktop); });
+    QApplication::setPalette(QPalette(QColor(53, 53, 53))); // white text on dark grey
+    ProgramFixture program;
+    program.Start(false);
+    if (about)
+        ChooseAbout(program);
+    QWidget& window = about ? static_cast<QWidget&>(*program.Parent().About())
+                            : static_cast<QWidget&>(*program.App().Splash());
+
+    // The face as drawn, at the window's top left corner, is light.
+    const QImage shot = window.grab().toImage();
+    const QColor face = shot.pixelColor(QPoint(1, 1) * window.devicePixelRatioF());
+    QVERIFY2(face.lightnessF() > 0.7, qPrintable(face.name()));
+    QStringList unreadable;
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->text().isEmpty())
+            continue;
+        label->ensurePolished();
+        const QColor text = label->palette().color(label->foregroundRole());
+        if (Contrast(text, face) < 4.5)
+            unreadable << label->objectName() + QLatin1Char(' ') + text.name();
+    }
+    for (const QPushButton* button : window.findChildren<QPushButton*>()) {
+        const QPalette colours = button->palette();
+        if (Contrast(colours.color(QPalette::ButtonText), colours.color(QPalette::Button)) < 4.5 ||
+            Contrast(colours.color(QPalette::Button), face) > 1.5)
+            unreadable << button->objectName();
+    }
+    QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral(", "))));
+    QCOMPARE(about, !window.findChildren<QPushButton*>().isEmpty());
 }
 
 QTEST_MAIN(SplashAboutTest)
