@@ -1,8 +1,9 @@
 // The splash and About windows: what they show, the splash timer's single
-// hand-over, how About hides and unloads, the program's own pictures, and their
-// light face under a dark desktop.
+// hand-over, how About hides and unloads, the program's own pictures, their
+// light face under a dark desktop, and About centred by its whole frame.
 
 #include "ProgramFixture.h"
+#include "ui/Centring.h"
 #include "ui/LazyIconEngine.h"
 #include "ui/Pictures.h"
 #include "ui/frmAbout.h"
@@ -90,6 +91,8 @@ private Q_SLOTS:
     void windowIconOfTheMainWindow();
     void readableUnderADarkDesktop_data();
     void readableUnderADarkDesktop();
+    void aboutCentresItsWholeFrame_data();
+    void aboutCentresItsWholeFrame();
 };
 
 void SplashAboutTest::splashShowsTitleAndVersion_data() {
@@ -421,6 +424,29 @@ void SplashAboutTest::readableUnderADarkDesktop() {
     }
     QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral(", "))));
     QCOMPARE(about, !window.findChildren<QPushButton*>().isEmpty());
+}
+
+void SplashAboutTest::aboutCentresItsWholeFrame_data() {
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QSize>("frame");
+    QTest::addColumn<QPoint>("topLeft");
+    // About's client area is 382 x 237; a window manager adds borders and a
+    // title bar, which must count, or the window sits low and to the right.
+    QTest::newRow("a 1280x1024 screen, 4 pixel borders and a 26 pixel title bar")
+        << QRect(0, 0, 1280, 1024) << QSize(390, 267) << QPoint(445, 378);
+    QTest::newRow("no frame (no window manager)")
+        << QRect(0, 0, 1280, 1024) << QSize(382, 237) << QPoint(449, 393);
+    QTest::newRow("a second screen under a 27 pixel panel")
+        << QRect(1280, 27, 1920, 1053) << QSize(390, 267) << QPoint(2045, 420);
+    QTest::newRow("a screen smaller than the frame keeps the title bar on it")
+        << QRect(0, 0, 533, 400) << QSize(600, 450) << QPoint(0, 0);
+}
+
+void SplashAboutTest::aboutCentresItsWholeFrame() {
+    QFETCH(QRect, available);
+    QFETCH(QSize, frame);
+    QFETCH(QPoint, topLeft);
+    QCOMPARE(pellucors::CentredFramePosition(available, frame), topLeft);
 }
 
 QTEST_MAIN(SplashAboutTest)
