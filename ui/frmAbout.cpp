@@ -1,6 +1,8 @@
 #include "frmAbout.h"
 
+#include "Centring.h"
 #include "Controls.h"
+#include "LightPalette.h"
 #include "Pictures.h"
 #include "Twips.h"
 #include "WindowFonts.h"
@@ -11,6 +13,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 namespace pellucors {
 
@@ -18,6 +21,9 @@ frmAbout::frmAbout(const AppInfoService& appInfo, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmAbout"));
+    // Its black title and disclaimer were designed on a light face, whatever
+    // colours the desktop uses.
+    setPalette(LightPalette());
     setWindowTitle(QStringLiteral("About"));
     setAttribute(Qt::WA_DeleteOnClose); // the close box unloads; Close only hides
     setModal(false);
@@ -25,8 +31,47 @@ frmAbout::frmAbout(const AppInfoService& appInfo, QWidget* parent)
     setFixedSize(TwipsSize(5730, 3555));
     CreateControls();
     Form_Load(appInfo);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen();
+}
+
+void frmAbout::CentreOnScreen() {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QWindow* window = windowHandle();
+    const QMargins frame = window ? window->frameMargins() : QMargins();
+    const QPoint topLeft = CentredFramePosition(screen->availableGeometry(), size().grownBy(frame));
+    // Once shown, placed by the frame's corner, which the window manager
+    // then puts there.
+    if (window && isVisible())
+        window->setFramePosition(topLeft);
+    else
+        move(topLeft);
+}
+
+// A window manager frames the window only after it is shown; once the frame
+// is known, the title bar and borders count, once. Where there is no frame
+// (no window manager) the first placement already holds.
+void frmAbout::CentreOnceTheFrameIsKnown() {
+    const QWindow* window = windowHandle();
+    if (m_frameKnown || !isVisible() || !window || window->frameMargins().isNull())
+        return;
+    m_frameKnown = true;
+    CentreOnScreen();
+}
+
+bool frmAbout::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::WindowActivate:
+        CentreOnceTheFrameIsKnown();
+        break;
+    default:
+        break;
+    }
+    return handled;
 }
 
 void frmAbout::CreateControls() {

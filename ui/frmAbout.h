@@ -21,16 +21,22 @@ public:
     void reject() override { hide(); }
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void CreateControls();
+    // Centres the whole frame on the screen; until the window manager has
+    // framed the window, its frame is its client area.
+    void CentreOnScreen();
+    void CentreOnceTheFrameIsKnown();
     void Form_Load(const AppInfoService& appInfo);
     void cmdClose_Click() { hide(); }
 
     QLabel* lblTitle = nullptr;
     QLabel* lblVersion = nullptr;
     QPushButton* cmdClose = nullptr;
+    bool m_frameKnown = false;
 };
 
 } // namespace pellucors

@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "Twips.h"
+#include "WholeRowList.h"
 #include "WindowFonts.h"
 #include "core/GpsLog.h"
 #include "core/ListRow.h"
@@ -16,11 +17,11 @@ namespace pellucors {
 
 namespace {
 QListWidget* MakeList(QWidget* parent) {
-    auto* list = new QListWidget(parent);
+    auto* list = new WholeRowList(parent);
     list->setObjectName(QStringLiteral("lstGPSData"));
-    list->setGeometry(TwipsRect(240, 120, 5295, 1980));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setFont(FixedPitchFont(QStringLiteral("Courier New"), 9.75));
+    list->SetDesignedGeometry(TwipsRect(240, 120, 5295, 1980));
     const QString tooltip =
         QStringLiteral("Data entered on the Ground Station Calculator will appear here.");
     list->setToolTip(tooltip);

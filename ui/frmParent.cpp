@@ -18,6 +18,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollBar>
 
 namespace pellucors {
 
@@ -36,6 +37,9 @@ frmParent::frmParent(ShellServices& services, GpsLog& log)
     resize(TwipsSize(5490, 5265));
     m_workspace->setObjectName(QStringLiteral("workspace"));
     m_workspace->setBackground(palette().brush(QPalette::Dark));
+    // A child window beyond a small workspace stays reachable.
+    m_workspace->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_workspace->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_workspace);
     CreateMenus();
     // The menu's shortcuts act whichever child window is active, also where a
@@ -248,6 +252,10 @@ void frmParent::mnuFilePrint_Click() {
 }
 
 void frmParent::mnuWindowHome_Click() {
+    // Home positions are measured from the workspace's own origin, however
+    // far it is scrolled.
+    m_workspace->horizontalScrollBar()->setValue(0);
+    m_workspace->verticalScrollBar()->setValue(0);
     SubWindow(ChildWindow::DataDisplay)->move(TwipsPoint(5910, 3180));
     SubWindow(ChildWindow::GpsErrorCal)->move(TwipsPoint(5910, 0));
     SubWindow(ChildWindow::GroundStationCal)->move(TwipsPoint(0, 0));

@@ -1,6 +1,7 @@
 #include "frmSplash.h"
 
 #include "Controls.h"
+#include "LightPalette.h"
 #include "Pictures.h"
 #include "Twips.h"
 #include "WindowFonts.h"
@@ -21,6 +22,7 @@ frmSplash::frmSplash(const AppInfoService& appInfo, std::function<void()> handOv
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       m_handOver(std::move(handOver)) {
     setObjectName(QStringLiteral("frmSplash"));
+    setPalette(LightPalette()); // the black company name needs its light face
     setFixedSize(TwipsSize(7380, 4245));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_ShowWithoutActivating);

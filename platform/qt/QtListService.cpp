@@ -4,7 +4,9 @@
 
 namespace pellucors {
 
-int QtListService::RowCount() const { return m_list.count(); }
+int QtListService::RowCount() const {
+    return m_list.count();
+}
 
 std::string QtListService::RowText(int index) const {
     const QListWidgetItem* row = m_list.item(index);
@@ -16,12 +18,16 @@ int QtListService::SelectedIndex() const {
     return selected.isEmpty() ? -1 : m_list.row(selected.front());
 }
 
+// The row just added is scrolled into view, so the entry just logged can be
+// seen; the current row and the selection stay as they were.
 void QtListService::InsertRow(int index, const std::string& text) {
     m_list.insertItem(index, QString::fromStdString(text));
+    m_list.scrollToItem(m_list.item(index));
 }
 
 void QtListService::AppendRow(const std::string& text) {
     m_list.addItem(QString::fromStdString(text));
+    m_list.scrollToItem(m_list.item(m_list.count() - 1));
 }
 
 void QtListService::RemoveRow(int index) {
@@ -31,6 +37,8 @@ void QtListService::RemoveRow(int index) {
     m_list.setCurrentRow(-1);
 }
 
-void QtListService::Clear() { m_list.clear(); }
+void QtListService::Clear() {
+    m_list.clear();
+}
 
 } // namespace pellucors

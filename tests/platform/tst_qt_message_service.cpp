@@ -2,9 +2,16 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QFontDatabase>
+#include <QKeySequence>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 Q_DECLARE_METATYPE(pellucors::MessageIcon)
 Q_DECLARE_METATYPE(pellucors::MessageButtons)
@@ -34,15 +41,44 @@ struct SeenBox {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     bool staysOnTop = false;
+    int width = 0;
+    int availableWidth = 0;
+    // The text wraps inside a line: the label is taller at its width than it
+    // would be with room to spare.
+    bool linesWrap = false;
+    bool leftOpen = false; // the answer did not close the box
 };
 
 // Presses `press` on the box once it is open and notes what it looked like.
 // The box is modal, so this runs from a timer started before Show.
 class BoxAnswerer {
 public:
-    BoxAnswerer(int press, SeenBox& seen) {
+    BoxAnswerer(int press, SeenBox& seen)
+        : BoxAnswerer(
+              [press](QMessageBox& box) {
+                  QAbstractButton* button =
+                      box.button(static_cast<QMessageBox::StandardButton>(press));
+                  if (button)
+                      QTest::mouseClick(button, Qt::LeftButton);
+                  else
+                      box.reject();
+              },
+              seen) {}
+
+    // Types `keys` (e.g. "Tab, Return") where the box has the keyboard.
+    BoxAnswerer(const QKeySequence& keys, SeenBox& seen)
+        : BoxAnswerer(
+              [keys](QMessageBox& box) {
+                  for (int i = 0; i < keys.count(); ++i) {
+                      QWidget* focus = box.focusWidget() ? box.focusWidget() : &box;
+                      QTest::keyClick(focus, keys[i].key(), keys[i].keyboardModifiers());
+                  }
+              },
+              seen) {}
+
+    BoxAnswerer(std::function<void(QMessageBox&)> answer, SeenBox& seen) {
         m_poll.setInterval(20);
-        QObject::connect(&m_poll, &QTimer::timeout, &m_poll, [this, press, &seen] {
+        QObject::connect(&m_poll, &QTimer::timeout, &m_poll, [this, answer, &seen] {
             QMessageBox* box = OpenMessageBox();
             if (!box) {
                 if (++m_attempts > 250) {
@@ -58,12 +94,21 @@ public:
                     box->text(),
                     box->icon(),
                     box->standardButtons(),
-                    box->windowFlags().testFlag(Qt::WindowStaysOnTopHint)};
-            QAbstractButton* button = box->button(static_cast<QMessageBox::StandardButton>(press));
-            if (button)
-                QTest::mouseClick(button, Qt::LeftButton);
-            else
-                box->reject();
+                    box->windowFlags().testFlag(Qt::WindowStaysOnTopHint),
+                    box->width(),
+                    box->screen()->availableGeometry().width()};
+            if (const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+                seen.linesWrap =
+                    label->heightForWidth(label->width()) > label->heightForWidth(100000);
+            answer(*box);
+            // An access key clicks its button a moment later (animateClick).
+            const QDeadlineTimer deadline(5000);
+            while (box->isVisible() && !deadline.hasExpired())
+                QTest::qWait(10);
+            if (box->isVisible()) {
+                seen.leftOpen = true;
+                box->reject(); // so that Show returns and the test can fail
+            }
         });
         m_poll.start();
     }
@@ -82,7 +127,23 @@ private Q_SLOTS:
     void showsTheBoxAndReturnsTheAnswer();
     void opensAboveAWindowThatStaysOnTop_data();
     void opensAboveAWindowThatStaysOnTop();
+    void answersTheClearQuestionByKeyboard_data();
+    void answersTheClearQuestionByKeyboard();
 };
+
+namespace {
+// Far less than any title bar needs: the title in the bold title font and
+// three buttons as wide as the font is high.
+int LeastTitleBarWidth(const QString& title) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(title) + 3 * metrics.height();
+}
+
+const char* const kClearQuestion =
+    "You are about to delete all the data in the list box.\r\nDo you wish to continue?";
+} // namespace
 
 void TestQtMessageService::showsTheBoxAndReturnsTheAnswer_data() {
     QTest::addColumn<QString>("title");
@@ -94,6 +155,7 @@ void TestQtMessageService::showsTheBoxAndReturnsTheAnswer_data() {
     QTest::addColumn<int>("qtIcon");
     QTest::addColumn<int>("qtButtons");
     QTest::addColumn<MessageAnswer>("answer");
+    QTest::addColumn<bool>("linesWrap"); // only where a line is wider than the box may be
 
     const int yesNo = QMessageBox::Yes | QMessageBox::No;
     // The program's texts break lines with CR LF; the user must see line breaks.
@@ -102,7 +164,7 @@ void TestQtMessageService::showsTheBoxAndReturnsTheAnswer_data() {
         << "Please enter a numeric value greater then zero\r\nfor the length of the flight line."
         << MessageIcon::Information << MessageButtons::Ok << int(QMessageBox::Ok)
         << "Please enter a numeric value greater then zero\nfor the length of the flight line."
-        << int(QMessageBox::Information) << int(QMessageBox::Ok) << MessageAnswer::Ok;
+        << int(QMessageBox::Information) << int(QMessageBox::Ok) << MessageAnswer::Ok << false;
     QTest::newRow("data error with the exclamation icon")
         << "Pellucors - Data error!"
         << "Please enter a numeric value greater then 2\r\nGPS has a built in error of 2 "
@@ -110,19 +172,49 @@ void TestQtMessageService::showsTheBoxAndReturnsTheAnswer_data() {
         << MessageIcon::Exclamation << MessageButtons::Ok << int(QMessageBox::Ok)
         << "Please enter a numeric value greater then 2\nGPS has a built in error of 2 "
            "Centimeters."
-        << int(QMessageBox::Warning) << int(QMessageBox::Ok) << MessageAnswer::Ok;
-    const char* question =
-        "You are about to delete all the data in the list box.\r\nDo you wish to continue?";
+        << int(QMessageBox::Warning) << int(QMessageBox::Ok) << MessageAnswer::Ok << false;
+    const char* question = kClearQuestion;
     const char* questionShown =
         "You are about to delete all the data in the list box.\nDo you wish to continue?";
     QTest::newRow("clearing the list, answered Yes")
         << "Pellucors - Warning!" << question << MessageIcon::Question << MessageButtons::YesNo
         << int(QMessageBox::Yes) << questionShown << int(QMessageBox::Question) << yesNo
-        << MessageAnswer::Yes;
+        << MessageAnswer::Yes << false;
     QTest::newRow("clearing the list, answered No")
         << "Pellucors - Warning!" << question << MessageIcon::Question << MessageButtons::YesNo
         << int(QMessageBox::No) << questionShown << int(QMessageBox::Question) << yesNo
-        << MessageAnswer::No;
+        << MessageAnswer::No << false;
+    // Regression: these wrapped inside their lines, leaving "list." and
+    // "entered." alone on a line.
+    QTest::newRow("last entry, two long lines")
+        << "Pellucors - Warning!"
+        << "This is your last entry. Only this last entry will fit on the printout.\r\n"
+           "Please print the data entered so far then clear the GPS data from the list."
+        << MessageIcon::Information << MessageButtons::Ok << int(QMessageBox::Ok)
+        << "This is your last entry. Only this last entry will fit on the printout.\n"
+           "Please print the data entered so far then clear the GPS data from the list."
+        << int(QMessageBox::Information) << int(QMessageBox::Ok) << MessageAnswer::Ok << false;
+    QTest::newRow("too many entries, three long lines")
+        << "Pellucors - Too many entries!"
+        << "You can not make this entry as it will not fit on the printout.\r\n"
+           "If you would like to continue entering data print the data already entered.\r\n"
+           "Clear the data list only then may you start entering additional data"
+        << MessageIcon::Exclamation << MessageButtons::Ok << int(QMessageBox::Ok)
+        << "You can not make this entry as it will not fit on the printout.\n"
+           "If you would like to continue entering data print the data already entered.\n"
+           "Clear the data list only then may you start entering additional data"
+        << int(QMessageBox::Warning) << int(QMessageBox::Ok) << MessageAnswer::Ok << false;
+    // Regression: a short text made a box too narrow for its title.
+    QTest::newRow("short text under a long title")
+        << "Pellucors - Please check your data!"
+        << "Please enter a line designation." << MessageIcon::Information << MessageButtons::Ok
+        << int(QMessageBox::Ok) << "Please enter a line designation."
+        << int(QMessageBox::Information) << int(QMessageBox::Ok) << MessageAnswer::Ok << false;
+    const QString wide = QStringLiteral("Please check your data. ").repeated(20).trimmed();
+    QTest::newRow("a line wider than two thirds of the screen wraps within them")
+        << "Pellucors - Warning!" << wide << MessageIcon::Information << MessageButtons::Ok
+        << int(QMessageBox::Ok) << wide << int(QMessageBox::Information) << int(QMessageBox::Ok)
+        << MessageAnswer::Ok << true;
 }
 
 void TestQtMessageService::showsTheBoxAndReturnsTheAnswer() {
@@ -135,6 +227,7 @@ void TestQtMessageService::showsTheBoxAndReturnsTheAnswer() {
     QFETCH(int, qtIcon);
     QFETCH(int, qtButtons);
     QFETCH(MessageAnswer, answer);
+    QFETCH(bool, linesWrap);
 
     SeenBox seen;
     BoxAnswerer answerer(press, seen);
@@ -149,6 +242,10 @@ void TestQtMessageService::showsTheBoxAndReturnsTheAnswer() {
     QCOMPARE(int(seen.buttons), qtButtons);
     QVERIFY(returned == answer);
     QVERIFY(!OpenMessageBox());
+    QCOMPARE(seen.linesWrap, linesWrap);
+    QVERIFY2(seen.width >= std::min(LeastTitleBarWidth(title), seen.availableWidth * 2 / 3),
+             qPrintable(QStringLiteral("%1 pixels wide").arg(seen.width)));
+    QVERIFY(seen.width <= seen.availableWidth * 2 / 3);
 }
 
 void TestQtMessageService::opensAboveAWindowThatStaysOnTop_data() {
@@ -179,6 +276,33 @@ void TestQtMessageService::opensAboveAWindowThatStaysOnTop() {
 
     QVERIFY(seen.found);
     QCOMPARE(seen.staysOnTop, boxStaysOnTop);
+}
+
+void TestQtMessageService::answersTheClearQuestionByKeyboard_data() {
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<MessageAnswer>("answer");
+    // Regression: Enter answered Yes, so Esc then Enter in the GPS Data
+    // window wiped the log with two keys.
+    QTest::newRow("Enter answers No") << QKeySequence(Qt::Key_Return) << MessageAnswer::No;
+    QTest::newRow("Esc answers No") << QKeySequence(Qt::Key_Escape) << MessageAnswer::No;
+    QTest::newRow("Alt+Y answers Yes") << QKeySequence(Qt::ALT | Qt::Key_Y) << MessageAnswer::Yes;
+    QTest::newRow("Tab then Enter answers Yes")
+        << QKeySequence(Qt::Key_Tab, Qt::Key_Return) << MessageAnswer::Yes;
+}
+
+void TestQtMessageService::answersTheClearQuestionByKeyboard() {
+    QFETCH(QKeySequence, keys);
+    QFETCH(MessageAnswer, answer);
+
+    SeenBox seen;
+    BoxAnswerer answerer(keys, seen);
+    pellucors::QtMessageService service;
+    const MessageAnswer returned = service.Show("Pellucors - Warning!", kClearQuestion,
+                                                MessageIcon::Question, MessageButtons::YesNo);
+
+    QVERIFY(seen.found);
+    QVERIFY2(!seen.leftOpen, "the keys did not answer the question");
+    QVERIFY(returned == answer);
 }
 
 QTEST_MAIN(TestQtMessageService)

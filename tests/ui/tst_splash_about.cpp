@@ -1,7 +1,9 @@
 // The splash and About windows: what they show, the splash timer's single
-// hand-over, how About hides and unloads, and the program's own pictures.
+// hand-over, how About hides and unloads, the program's own pictures, their
+// light face under a dark desktop, and About centred by its whole frame.
 
 #include "ProgramFixture.h"
+#include "ui/Centring.h"
 #include "ui/LazyIconEngine.h"
 #include "ui/Pictures.h"
 #include "ui/frmAbout.h"
@@ -17,10 +19,14 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
+#include <cmath>
 
 using pellucors::ChildWindow;
 using pellucors::frmAbout;
@@ -48,6 +54,20 @@ void AnotherBuild(ProgramFixture& program) {
     program.appInfo.revision = 3;
 }
 
+// WCAG contrast ratio of two colours, 1 (none) to 21 (black on white).
+double Contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 } // namespace
 
 class SplashAboutTest final : public QObject {
@@ -72,6 +92,10 @@ private Q_SLOTS:
     void picturesOnTheWindows();
     void windowIconReadsNothingUntilAsked();
     void windowIconOfTheMainWindow();
+    void readableUnderADarkDesktop_data();
+    void readableUnderADarkDesktop();
+    void aboutCentresItsWholeFrame_data();
+    void aboutCentresItsWholeFrame();
 };
 
 void SplashAboutTest::splashShowsTitleAndVersion_data() {
@@ -415,6 +439,72 @@ void SplashAboutTest::windowIconOfTheMainWindow() {
              pellucors::Emblem().toImage().convertToFormat(QImage::Format_ARGB32));
     // A size between the two comes from the larger picture, never upscaled.
     QCOMPARE(icon.pixmap(QSize(64, 64)).size(), QSize(64, 64));
+}
+
+void SplashAboutTest::readableUnderADarkDesktop_data() {
+    QTest::addColumn<bool>("about");
+    QTest::newRow("splash") << false;
+    QTest::newRow("About") << true;
+}
+
+// Regression: under a dark colour scheme (qt6ct's "darker") the black company
+// name, About's title and its disclaimer stood on dark grey.
+void SplashAboutTest::readableUnderADarkDesktop() {
+    QFETCH(bool, about);
+    const QPalette desktop = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(desktop); });
+    QApplication::setPalette(QPalette(QColor(53, 53, 53))); // white text on dark grey
+    ProgramFixture program;
+    program.Start(false);
+    if (about)
+        ChooseAbout(program);
+    QWidget& window = about ? static_cast<QWidget&>(*program.Parent().About())
+                            : static_cast<QWidget&>(*program.App().Splash());
+
+    // The face as drawn, at the window's top left corner, is light.
+    const QImage shot = window.grab().toImage();
+    const QColor face = shot.pixelColor(QPoint(1, 1) * window.devicePixelRatioF());
+    QVERIFY2(face.lightnessF() > 0.7, qPrintable(face.name()));
+    QStringList unreadable;
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->text().isEmpty())
+            continue;
+        label->ensurePolished();
+        const QColor text = label->palette().color(label->foregroundRole());
+        if (Contrast(text, face) < 4.5)
+            unreadable << label->objectName() + QLatin1Char(' ') + text.name();
+    }
+    for (const QPushButton* button : window.findChildren<QPushButton*>()) {
+        const QPalette colours = button->palette();
+        if (Contrast(colours.color(QPalette::ButtonText), colours.color(QPalette::Button)) < 4.5 ||
+            Contrast(colours.color(QPalette::Button), face) > 1.5)
+            unreadable << button->objectName();
+    }
+    QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral(", "))));
+    QCOMPARE(about, !window.findChildren<QPushButton*>().isEmpty());
+}
+
+void SplashAboutTest::aboutCentresItsWholeFrame_data() {
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QSize>("frame");
+    QTest::addColumn<QPoint>("topLeft");
+    // About's client area is 382 x 237; a window manager adds borders and a
+    // title bar, which must count, or the window sits low and to the right.
+    QTest::newRow("a 1280x1024 screen, 4 pixel borders and a 26 pixel title bar")
+        << QRect(0, 0, 1280, 1024) << QSize(390, 267) << QPoint(445, 378);
+    QTest::newRow("no frame (no window manager)")
+        << QRect(0, 0, 1280, 1024) << QSize(382, 237) << QPoint(449, 393);
+    QTest::newRow("a second screen under a 27 pixel panel")
+        << QRect(1280, 27, 1920, 1053) << QSize(390, 267) << QPoint(2045, 420);
+    QTest::newRow("a screen smaller than the frame keeps the title bar on it")
+        << QRect(0, 0, 533, 400) << QSize(600, 450) << QPoint(0, 0);
+}
+
+void SplashAboutTest::aboutCentresItsWholeFrame() {
+    QFETCH(QRect, available);
+    QFETCH(QSize, frame);
+    QFETCH(QPoint, topLeft);
+    QCOMPARE(pellucors::CentredFramePosition(available, frame), topLeft);
 }
 
 QTEST_MAIN(SplashAboutTest)

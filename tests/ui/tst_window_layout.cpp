@@ -1,10 +1,17 @@
 // What a user sees of every window at the designed sizes: captions that fit
 // their controls on a stock Debian desktop, child windows side by side without
 // overlapping, the same layout at twice the scale, and names a screen reader
-// can announce.
+// can announce; result boxes that show their whole number, a GPS Data list of
+// whole rows that shows the newest, and a workspace that scrolls to every
+// child window.
 
 #include "ProgramFixture.h"
+#include "ui/ResultBox.h"
+#include "ui/Twips.h"
 #include "ui/frmAbout.h"
+#include "ui/frmDataDisplay.h"
+#include "ui/frmGPS_ErrorCal.h"
+#include "ui/frmGroundStationCal.h"
 #include "ui/frmSplash.h"
 
 #include <QAbstractButton>
@@ -14,12 +21,17 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+
+#include <cmath>
 
 using pellucors::ChildWindow;
 using pellucors::test::ProgramFixture;
@@ -95,6 +107,12 @@ QStringList ClippedCaptions(const QWidget& window) {
                            .arg(frame->width());
     }
     return clipped;
+}
+
+void TypeInto(QWidget& window, const char* box, const QString& text) {
+    auto* edit = ProgramFixture::Find<QLineEdit>(window, box);
+    edit->setFocus();
+    QTest::keyClicks(edit, text);
 }
 
 } // namespace
@@ -209,6 +227,224 @@ private Q_SLOTS:
         QCOMPARE(spoken("lblClientsSpec"),
                  QStringLiteral("Max Distance from Base Station in Kilometers: 30"));
         QCOMPARE(spoken("lblSpacing"), QStringLiteral("Ground Station Spacing in Kilometers: 25"));
+    }
+
+    // The widest texts the number forms produce: a double's 15 digits with a
+    // sign and decimals, its exponent form, a single's exponent form.
+    void resultBoxesShowTheirWholeNumber_data() {
+        QTest::addColumn<bool>("stations"); // else the GPS error calculator
+        QTest::addColumn<QString>("decimal");
+        QTest::addColumn<QString>("length"); // or distance
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("shown");
+
+        // Regression: shown as 12345679054 and -12345679051, whole numbers.
+        QTest::newRow("GPS error at 123456789012 km") << false << "."
+                                                      << "123456789012"
+                                                      << ""
+                                                      << "lblAnswer"
+                                                      << "12345679054.4";
+        QTest::newRow("GPS error at -123456789012 km") << false << "."
+                                                       << "-123456789012"
+                                                       << ""
+                                                       << "lblAnswer"
+                                                       << "-12345679051.2";
+        QTest::newRow("GPS error with 15 digits and a sign") << false << "."
+                                                             << "-99999999999999"
+                                                             << ""
+                                                             << "lblAnswer"
+                                                             << "-10000000037683.2";
+        QTest::newRow("GPS error at the far end of the single range") << false << "."
+                                                                      << "-3.4028234e38"
+                                                                      << ""
+                                                                      << "lblAnswer"
+                                                                      << "-3.40282346638529E+37";
+        QTest::newRow("GPS error with a decimal comma") << false << ","
+                                                        << "123456789012"
+                                                        << ""
+                                                        << "lblAnswer"
+                                                        << "12345679054,4";
+        QTest::newRow("GPS error that fits keeps 12 pt") << false << "."
+                                                         << "100"
+                                                         << ""
+                                                         << "lblAnswer"
+                                                         << "12";
+        // Regression: shown as 1.234568E-, a negative exponent.
+        QTest::newRow("spacing of 1.234568E+08 km") << true << "."
+                                                    << "123456789"
+                                                    << "3.4028234e37"
+                                                    << "lblSpacing"
+                                                    << "1.234568E+08";
+        QTest::newRow("spacing at the far end of the single range") << true << "."
+                                                                    << "3.4028234e38"
+                                                                    << "3.4028234e37"
+                                                                    << "lblSpacing"
+                                                                    << "3.402823E+38";
+        QTest::newRow("reach at the far end of the single range") << true << "."
+                                                                  << "3.4028234e38"
+                                                                  << "3.4028234e37"
+                                                                  << "lblClientsSpec"
+                                                                  << "3.402823E+38";
+        QTest::newRow("the most stations that can be counted keep 12 pt") << true << "."
+                                                                          << "327670"
+                                                                          << "3"
+                                                                          << "lblNoGroundStations"
+                                                                          << "32767";
+    }
+
+    void resultBoxesShowTheirWholeNumber() {
+        QFETCH(bool, stations);
+        QFETCH(QString, decimal);
+        QFETCH(QString, length);
+        QFETCH(QString, error);
+        QFETCH(QString, box);
+        QFETCH(QString, shown);
+        ProgramFixture program({decimal.toStdString(), decimal == QLatin1String(",") ? "." : ","});
+        program.Start();
+        QWidget& window = stations ? static_cast<QWidget&>(program.Parent().GroundStationCal())
+                                   : program.Parent().GpsErrorCal();
+        if (stations) {
+            TypeInto(window, "txtLineNo", QStringLiteral("L1"));
+            TypeInto(window, "txtDistance", length);
+            TypeInto(window, "txtOkError", error);
+            ProgramFixture::Find<QPushButton>(window, "cmdEnter")->click();
+        } else {
+            TypeInto(window, "txtDistance", length);
+            ProgramFixture::Find<QPushButton>(window, "cmdCalculate")->click();
+        }
+        QVERIFY(program.messages.shown.empty());
+        auto* result = ProgramFixture::Find<pellucors::ResultBox>(window, qPrintable(box));
+        QCOMPARE(result->text(), shown);
+        QVERIFY(QAccessible::queryAccessibleInterface(result)
+                    ->text(QAccessible::Name)
+                    .endsWith(QStringLiteral(": ") + shown));
+
+        const QFont designed = result->DesignedFont();
+        QCOMPARE(designed.pointSizeF(), 12.0);
+        const int room = result->contentsRect().width();
+        const auto needs = [&](const QFont& font) {
+            return int(std::ceil(QFontMetricsF(font, result).horizontalAdvance(shown)));
+        };
+        const QFont drawn = result->font();
+        QVERIFY2(needs(drawn) <= room, qPrintable(QStringLiteral("needs %1 of %2 pixels at %3 pt")
+                                                      .arg(needs(drawn))
+                                                      .arg(room)
+                                                      .arg(drawn.pointSizeF())));
+        if (needs(designed) <= room) {
+            QCOMPARE(drawn, designed);
+        } else {
+            // The largest smaller size: a step up would not fit.
+            QFont larger = drawn;
+            larger.setPointSizeF(drawn.pointSizeF() + pellucors::ResultBox::kFitStepPoints);
+            QVERIFY(drawn.pointSizeF() < designed.pointSizeF());
+            QVERIFY(needs(larger) > room);
+        }
+        QCOMPARE(result->size(),
+                 pellucors::TwipsSize(stations ? 1215 : 1485, stations ? 495 : 435));
+    }
+
+    void gpsDataListShowsWholeRowsAndTheNewest_data() {
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<int>("selectedRow"); // selected after that many entries; -1 none
+        QTest::addColumn<int>("designationLength");
+
+        QTest::newRow("heading row only") << 0 << -1 << 2;
+        QTest::newRow("seven entries") << 7 << -1 << 2;
+        // Regression: from the eighth entry half a row showed at the bottom
+        // and the newest row was out of sight.
+        QTest::newRow("twelve entries") << 12 << -1 << 2;
+        QTest::newRow("thirty entries, the printout's limit") << 30 << -1 << 2;
+        QTest::newRow("twelve entries, row 2 selected after three") << 12 << 2 << 2;
+        QTest::newRow("twelve long designations under a horizontal scroll bar") << 12 << -1 << 80;
+    }
+
+    void gpsDataListShowsWholeRowsAndTheNewest() {
+        QFETCH(int, entries);
+        QFETCH(int, selectedRow);
+        QFETCH(int, designationLength);
+        ProgramFixture program;
+        program.Start();
+        auto* list =
+            ProgramFixture::Find<QListWidget>(program.Parent().DataDisplay(), "lstGPSData");
+        const auto log = [&](int count) {
+            for (int i = 0; i < count; ++i) {
+                const std::string designation =
+                    'L' + std::string(std::size_t(designationLength - 1), char('A' + i % 26));
+                program.Log().AddGpsEntry(designation, 100.0F, "Kilometers", 4, 25.0F, 30.0F, 0);
+            }
+        };
+        int logged = 0;
+        if (selectedRow >= 0) {
+            logged = selectedRow + 1;
+            log(logged);
+            list->setCurrentRow(selectedRow);
+        }
+        const int current = list->currentRow();
+        log(entries - logged);
+
+        const QRect designed = pellucors::TwipsRect(240, 120, 5295, 1980);
+        QCOMPARE(list->pos(), designed.topLeft());
+        QCOMPARE(list->width(), designed.width());
+        const int row = list->sizeHintForRow(0);
+        const QRect viewport = list->viewport()->rect();
+        QVERIFY(list->height() <= designed.height());
+        QCOMPARE(viewport.height() % row, 0);
+        // Snapped down by less than a row: one more would not fit.
+        QVERIFY(list->height() + row > designed.height());
+        for (int i = 0; i < list->count(); ++i) {
+            const QRect rect = list->visualItemRect(list->item(i));
+            if (rect.intersects(viewport))
+                QVERIFY2(rect.top() >= 0 && rect.bottom() <= viewport.bottom(),
+                         qPrintable(QStringLiteral("row %1 shows in part").arg(i)));
+        }
+        const QRect newest = list->visualItemRect(list->item(list->count() - 1));
+        QVERIFY2(newest.top() >= 0 && newest.bottom() <= viewport.bottom(),
+                 "newest row out of view");
+        // Scrolled to, not selected: current row and selection as they were.
+        QCOMPARE(list->currentRow(), current);
+        const QList<QListWidgetItem*> selected = list->selectedItems();
+        QCOMPARE(selected.size(), selectedRow >= 0 ? 1 : 0);
+        if (selectedRow >= 0)
+            QCOMPARE(list->row(selected.front()), selectedRow);
+    }
+
+    // Regression: on a small screen (800x600 at scale 1.5) child windows ran
+    // off the workspace and could be reached only by dragging.
+    void workspaceScrollsToEveryChildWindow_data() {
+        QTest::addColumn<QSize>("mainWindow");
+        QTest::addColumn<bool>("scrollBars");
+        QTest::newRow("a small main window") << QSize(500, 400) << true;
+        QTest::newRow("a main window that holds every child window") << QSize(1300, 1000) << false;
+    }
+
+    void workspaceScrollsToEveryChildWindow() {
+        QFETCH(QSize, mainWindow);
+        QFETCH(bool, scrollBars);
+        ProgramFixture program;
+        program.Start();
+        pellucors::frmParent& parent = program.Parent();
+        parent.showNormal();
+        parent.resize(mainWindow);
+        QTRY_COMPARE(parent.size(), mainWindow);
+        auto* workspace = ProgramFixture::Find<QMdiArea>(parent, "workspace");
+        QScrollBar* across = workspace->horizontalScrollBar();
+        QScrollBar* down = workspace->verticalScrollBar();
+        QTRY_COMPARE(across->isVisible(), scrollBars);
+        QCOMPARE(down->isVisible(), scrollBars);
+
+        across->setValue(across->maximum());
+        down->setValue(down->maximum());
+        QMdiSubWindow* data = parent.SubWindow(ChildWindow::DataDisplay);
+        QVERIFY2(workspace->viewport()->rect().contains(data->geometry()),
+                 "the data window cannot be scrolled into view");
+
+        // Home Position counts from the workspace's origin, scrolled or not.
+        ProgramFixture::Find<QAction>(parent, "mnuWindowHome")->trigger();
+        QCOMPARE(across->value(), 0);
+        QCOMPARE(down->value(), 0);
+        QCOMPARE(data->pos(), pellucors::TwipsPoint(5910, 3180));
+        QCOMPARE(parent.SubWindow(ChildWindow::GroundStationCal)->pos(), QPoint(0, 0));
     }
 };
 

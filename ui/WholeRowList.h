@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QListWidget>
+
+namespace pellucors {
+
+// A list box that shows whole rows only, as classic list boxes do: its height
+// snaps down to the largest whole number of rows (plus its frame, and the
+// horizontal scroll bar while that shows) that fits the designed height, so
+// no row is ever half hidden at the bottom. Top, left and width stay as
+// designed.
+class WholeRowList final : public QListWidget {
+    Q_OBJECT
+public:
+    explicit WholeRowList(QWidget* parent) : QListWidget(parent) {}
+
+    // Places the list; its height is then snapped within `designed`.
+    void SetDesignedGeometry(const QRect& designed);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void updateGeometries() override;
+
+private:
+    void SnapHeight();
+
+    int m_designedHeight = 0;
+};
+
+} // namespace pellucors
