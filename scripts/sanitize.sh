@@ -4,9 +4,9 @@
 # LeakSanitizer on. The first report stops the test that made it and fails
 # the run. tests/sanitizer/lsan.supp lists the only leaks we accept: ones that
 # start and end inside the system's libraries (Qt, fontconfig, libcups). The
-# tests on a real X display (label realwindow) are left out: there the desktop's own libraries (D-Bus,
-# XCB threads) hold memory until exit that is not ours to suppress; the
-# package check has nothing to add under sanitizers.
+# tests on a real X display (label realwindow) are left out: there the
+# desktop's own libraries (D-Bus, XCB threads) hold memory until exit that is
+# not ours to suppress; the package check has nothing to add under sanitizers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
