@@ -65,6 +65,8 @@ refuses 'pellucors: cannot open display "nowhere".' WAYLAND_DISPLAY=nowhere
 refuses 'pellucors: cannot open display "nowhere" or ":'"$free"'".' \
     WAYLAND_DISPLAY=nowhere DISPLAY=":$free"
 refuses 'pellucors: cannot open display "wayland-0".' QT_QPA_PLATFORM=wayland
+refuses 'pellucors: cannot open display "wayland-0" or ":'"$free"'".' \
+    'QT_QPA_PLATFORM=wayland;xcb:nonesuch-option' DISPLAY=":$free"
 refuses 'pellucors: cannot start the Qt platform "nonesuch".' QT_QPA_PLATFORM=nonesuch
 
 # Still running when timeout ends it: the platform named was taken.
