@@ -3,8 +3,10 @@
 # headless weston of its own: past the splash's hand-over the compositor's
 # screenshot must show the maximised main window with its three child windows
 # at their home positions and nothing else on its workspace, and the program
-# must have printed nothing. Skips (status 77) where the compositor cannot
-# start or take screenshots. Leaves the screenshot as SCREENSHOT-DIR/wayland.png.
+# must have printed nothing. The compositor's panel runs down the left side,
+# so a maximised window is narrower than the screen. Skips (status 77) where
+# the compositor cannot start or take screenshots. Leaves the screenshot as
+# SCREENSHOT-DIR/wayland.png.
 # Usage: wayland.sh PATH/TO/pellucors PATH/TO/pellucors_workspace_check SCREENSHOT-DIR
 set -euo pipefail
 
@@ -34,10 +36,14 @@ export XDG_RUNTIME_DIR=$xsession_dir/runtime WAYLAND_DISPLAY=pellucors-test
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
 unset DISPLAY
 
+# The panel down the left side, as on many desktops: a maximised window is
+# then narrower than the screen, whose work area Wayland does not tell.
+printf '[shell]\npanel-position=left\n' >"$xsession_dir/weston.ini"
 # --use-pixman: the headless output is drawn (by default nothing is, and a
 # screenshot never comes); --debug: the screenshooter is offered.
-weston --backend=headless-backend.so --use-pixman --no-config --debug --idle-time=0 \
-    --socket="$WAYLAND_DISPLAY" --width=1280 --height=1024 >"$xsession_dir/weston.log" 2>&1 &
+weston --backend=headless-backend.so --use-pixman --config="$xsession_dir/weston.ini" --debug \
+    --idle-time=0 --socket="$WAYLAND_DISPLAY" --width=1280 --height=1024 \
+    >"$xsession_dir/weston.log" 2>&1 &
 compositor_pid=$!
 compositor_settled() { [[ -S $XDG_RUNTIME_DIR/$WAYLAND_DISPLAY ]] || ! kill -0 "$compositor_pid" 2>/dev/null; }
 wait_for 100 compositor_settled || true
