@@ -5,13 +5,13 @@ set -euo pipefail
 
 run_packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-qpa-plugins libgl-dev libcups2-dev
+    qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev libcups2-dev
     fonts-dejavu-core fonts-liberation
 )
 test_packages=(
-    xvfb xdotool x11-utils xauth
+    xvfb xdotool x11-utils xauth weston
     cups cups-client cups-filters poppler-utils
-    dpkg-dev desktop-file-utils appstream file
+    dpkg-dev desktop-file-utils appstream file lintian
     clang libclang-rt-14-dev
 )
 

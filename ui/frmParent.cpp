@@ -60,6 +60,11 @@ void frmParent::FillScreenIfNotMaximised() {
     // at its stored size by now; a window manager has maximised it and keeps
     // the stored size for un-maximising. A window the user restored during
     // the splash is no longer maximised and keeps the size given.
+    // A Wayland compositor always sizes a maximised window itself and cuts
+    // off a program that gives it another size; nor does it tell the work
+    // area, so a panel down the side would look like a window left unsized.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
     const QScreen* screen = this->screen();
     if (screen && isMaximized() && frameGeometry().width() < screen->availableGeometry().width())
         setGeometry(screen->availableGeometry());

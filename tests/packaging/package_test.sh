@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the .deb from a finished build folder, unpacks it into a scratch root
 # and checks what a user's system would receive: the program, its menu entry,
-# icons and software-centre data, all valid, and dependencies worked out from
-# the linked libraries.
+# icons, software-centre data, copyright, changelog and manual page, all
+# valid, dependencies worked out from the linked libraries, and nothing that
+# Debian's package checker objects to.
 set -euo pipefail
 
 build_dir=$1
@@ -29,7 +30,10 @@ for file in \
     usr/share/applications/net.larkmoor.Pellucors.desktop \
     usr/share/metainfo/net.larkmoor.Pellucors.metainfo.xml \
     usr/share/icons/hicolor/32x32/apps/pellucors.png \
-    usr/share/icons/hicolor/256x256/apps/pellucors.png; do
+    usr/share/icons/hicolor/256x256/apps/pellucors.png \
+    usr/share/doc/pellucors/copyright \
+    usr/share/doc/pellucors/changelog.gz \
+    usr/share/man/man1/pellucors.1.gz; do
     [ -s "$scratch/root/$file" ] || fail "missing $file"
 done
 [ -x "$scratch/root/usr/bin/pellucors" ] || fail "pellucors is not executable"
@@ -40,7 +44,31 @@ for library in libqt6widgets6 libqt6printsupport6 libc6; do
     grep -q "$library" <<<"$depends" || fail "Depends lacks $library"
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "1.0.0" ] || fail "version is not 1.0.0"
+# Native on Wayland where the user's system follows recommendations.
+grep -qw qt6-wayland <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "Recommends lacks qt6-wayland"
 
 desktop-file-validate "$scratch/root/usr/share/applications/net.larkmoor.Pellucors.desktop"
 appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/net.larkmoor.Pellucors.metainfo.xml"
+
+# The licence the package states is the one the software centre shows.
+docs=$scratch/root/usr/share/doc/pellucors
+stated=$(sed -n 's:.*<project_license>\(.*\)</project_license>.*:\1:p' \
+    "$scratch/root/usr/share/metainfo/net.larkmoor.Pellucors.metainfo.xml")
+copyrighted=$(awk '/^Files: \*$/ { files = 1 } files && /^License:/ { print $2; exit }' "$docs/copyright")
+[[ -n $stated && $stated == "$copyrighted" ]] ||
+    fail "the copyright file says \"$copyrighted\", the AppStream data \"$stated\""
+# The changelog's newest entry is the packaged version.
+logged=$(zcat "$docs/changelog.gz" | dpkg-parsechangelog -l - -S Version)
+[ "$logged" = "1.0.0" ] || fail "changelog's newest entry is $logged"
+
+# Debian's package checker at its default level: no error, no warning. (As
+# root it says on stderr that it would rather not run as root.)
+lintian --fail-on error,warning "$deb" >"$scratch/lintian.log" 2>"$scratch/lintian.err" || {
+    cat "$scratch/lintian.log" "$scratch/lintian.err"
+    fail "lintian"
+}
+[ ! -s "$scratch/lintian.log" ] || {
+    cat "$scratch/lintian.log"
+    fail "lintian has something to say"
+}
 echo "1 passed, 0 failed"

@@ -6,6 +6,7 @@
 
 xsession_dir=$(mktemp -d)
 xvfb_pid=""
+compositor_pid="" # a Wayland compositor, where a script starts one instead
 app_pid=""
 app_started_ms=0
 
@@ -23,6 +24,7 @@ stop_process() {
 
 xsession_cleanup() {
     [[ -z $app_pid ]] || stop_process "$app_pid"
+    [[ -z $compositor_pid ]] || stop_process "$compositor_pid"
     [[ -z $xvfb_pid ]] || stop_process "$xvfb_pid"
     rm -rf "$xsession_dir"
 }
