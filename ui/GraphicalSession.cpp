@@ -1,5 +1,6 @@
 #include "GraphicalSession.h"
 
+#include <QApplication>
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
@@ -111,6 +112,16 @@ void GraphicalSession::Open(const std::function<void()>& start) const {
                                          OrNull(message.function), OrNull(message.category));
         previous(message.type, context, message.text);
     }
+}
+
+bool GraphicalSession::StartApplication(std::optional<QApplication>& app, int& argc,
+                                        char* argv[]) const {
+    if (const std::optional<std::string> missing = MissingLine()) {
+        std::fprintf(stderr, "%s\n", missing->c_str());
+        return false;
+    }
+    Open([&] { app.emplace(argc, argv); });
+    return true;
 }
 
 } // namespace pellucors

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+class QApplication;
+
 namespace pellucors {
 
 // Where the program is to show its windows, as the environment names it for
@@ -26,6 +28,11 @@ public:
     // this prints UnopenedLine() instead and ends the process with status 1.
     // Otherwise the held messages are passed on as they came.
     void Open(const std::function<void()>& start) const;
+
+    // The program's start: makes `app` through Open, or, where MissingLine
+    // has a line, prints it and returns false (the process then ends with
+    // status 1).
+    bool StartApplication(std::optional<QApplication>& app, int& argc, char* argv[]) const;
 
 private:
     std::string m_platform;

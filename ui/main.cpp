@@ -4,17 +4,12 @@
 
 #include <QApplication>
 
-#include <cstdio>
 #include <optional>
 
 int main(int argc, char* argv[]) {
-    const pellucors::GraphicalSession session = pellucors::GraphicalSession::FromEnvironment();
-    if (const std::optional<std::string> missing = session.MissingLine()) {
-        std::fprintf(stderr, "%s\n", missing->c_str());
-        return 1;
-    }
     std::optional<QApplication> app;
-    session.Open([&] { app.emplace(argc, argv); });
+    if (!pellucors::GraphicalSession::FromEnvironment().StartApplication(app, argc, argv))
+        return 1;
     pellucors::QtPlatform platform;
     pellucors::Application program(platform.Services());
     program.Main();
