@@ -1,6 +1,7 @@
 #include "QtListService.h"
 
 #include <QListWidget>
+#include <QPersistentModelIndex>
 
 namespace pellucors {
 
@@ -19,15 +20,28 @@ int QtListService::SelectedIndex() const {
 }
 
 // The row just added is scrolled into view, so the entry just logged can be
-// seen; the current row and the selection stay as they were.
+// seen; the current row and the selection stay as they were. Scrolling lays
+// the whole list out at once, so it waits until the handler has returned:
+// the list is laid out once, as it would be to be drawn, not at each row.
+void QtListService::ShowRowSoon(int index) {
+    const QPersistentModelIndex row(m_list.model()->index(index, 0));
+    QMetaObject::invokeMethod(
+        &m_list,
+        [list = &m_list, row] {
+            if (row.isValid())
+                list->scrollTo(row);
+        },
+        Qt::QueuedConnection);
+}
+
 void QtListService::InsertRow(int index, const std::string& text) {
     m_list.insertItem(index, QString::fromStdString(text));
-    m_list.scrollToItem(m_list.item(index));
+    ShowRowSoon(index);
 }
 
 void QtListService::AppendRow(const std::string& text) {
     m_list.addItem(QString::fromStdString(text));
-    m_list.scrollToItem(m_list.item(m_list.count() - 1));
+    ShowRowSoon(m_list.count() - 1);
 }
 
 void QtListService::RemoveRow(int index) {

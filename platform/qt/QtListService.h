@@ -20,6 +20,8 @@ public:
     void Clear() override;
 
 private:
+    void ShowRowSoon(int index);
+
     QListWidget& m_list;
 };
 

@@ -382,6 +382,8 @@ private Q_SLOTS:
         }
         const int current = list->currentRow();
         log(entries - logged);
+        // The list scrolls once the handler that logged has returned.
+        QCoreApplication::processEvents();
 
         const QRect designed = pellucors::TwipsRect(240, 120, 5295, 1980);
         QCOMPARE(list->pos(), designed.topLeft());
