@@ -29,11 +29,15 @@ void PrintGpsData(const ListService& rows, PrinterService& printer) {
     // A number cut at the paper's edge would be a wrong number on paper: the
     // whole table gets smaller until its widest row fits, and a row too wide
     // even then continues on the next line.
-    const double points = TableFontSize(indent, table, printer);
-    printer.SetFontSize(points);
+    const TableType type = TableTypeForWidth(indent, table, printer);
+    printer.SetFontSize(type.points);
     printer.PrintEmptyLine();
     for (const std::string& row : table) {
-        for (const std::string& piece : FitRowToWidth(indent, row, points, printer))
+        if (type.everyRowFits) {
+            printer.PrintLine({PrintItem::Spaces(kIndent), PrintItem::Text(row)});
+            continue;
+        }
+        for (const std::string& piece : FitRowToWidth(indent, row, type.points, printer))
             printer.PrintLine({PrintItem::Spaces(kIndent), PrintItem::Text(piece)});
     }
     printer.EndDocument();

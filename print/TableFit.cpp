@@ -30,14 +30,14 @@ std::vector<std::size_t> CharacterStarts(const std::string& text) {
 }
 } // namespace
 
-double TableFontSize(const std::string& indent, const std::vector<std::string>& rows,
-                     const PrinterService& printer) {
+TableType TableTypeForWidth(const std::string& indent, const std::vector<std::string>& rows,
+                            const PrinterService& printer) {
     const double room = printer.PrintableWidth();
     const auto fits = [&](double points) {
         return WidestLine(indent, rows, points, printer) <= room;
     };
     if (fits(kTablePoints))
-        return kTablePoints;
+        return {kTablePoints, true};
     // Widths grow with the size: start from the proportional guess, then
     // step to the largest size that fits.
     const double widest = WidestLine(indent, rows, kTablePoints, printer);
@@ -47,7 +47,7 @@ double TableFontSize(const std::string& indent, const std::vector<std::string>& 
         points -= kTablePointsStep;
     while (points + kTablePointsStep < kTablePoints && fits(points + kTablePointsStep))
         points += kTablePointsStep;
-    return points;
+    return {points, points > kSmallestTablePoints || fits(points)};
 }
 
 std::vector<std::string> FitRowToWidth(const std::string& indent, const std::string& row,

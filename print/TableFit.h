@@ -12,11 +12,18 @@ constexpr double kTablePoints = 20.0;         // as designed
 constexpr double kSmallestTablePoints = 10.0; // the smallest still read at arm's length
 constexpr double kTablePointsStep = 0.5;
 
-// The size the whole table prints at, so that its columns stay aligned: 20 pt
-// when every line (`indent` and a row) fits the printable width, otherwise the
-// largest 0.5 pt step at which the widest one fits, but not below 10 pt.
-double TableFontSize(const std::string& indent, const std::vector<std::string>& rows,
-                     const PrinterService& printer);
+// The type of the whole table, one size so that its columns stay aligned.
+struct TableType {
+    double points;
+    // False only at the smallest size, where a row may need more lines.
+    bool everyRowFits;
+};
+
+// 20 pt when every line (`indent` and a row) fits the printable width,
+// otherwise the largest 0.5 pt step at which the widest one fits, but not
+// below 10 pt.
+TableType TableTypeForWidth(const std::string& indent, const std::vector<std::string>& rows,
+                            const PrinterService& printer);
 
 // `row` in the pieces printed after `indent` at `points`, one line each: the
 // row itself when it fits the printable width, otherwise broken after the last

@@ -1,5 +1,6 @@
 #include "WholeRowList.h"
 
+#include <QEvent>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -10,6 +11,12 @@ void WholeRowList::SetDesignedGeometry(const QRect& designed) {
     m_designedHeight = designed.height();
     setGeometry(designed);
     SnapHeight();
+}
+
+void WholeRowList::changeEvent(QEvent* event) {
+    QListWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        m_rowHeight = 0;
 }
 
 void WholeRowList::resizeEvent(QResizeEvent* event) {
@@ -28,7 +35,9 @@ void WholeRowList::SnapHeight() {
     // Until the list has been laid out its viewport size means nothing.
     if (m_designedHeight <= 0 || count() == 0 || testAttribute(Qt::WA_PendingResizeEvent))
         return;
-    const int row = sizeHintForRow(0);
+    if (m_rowHeight <= 0)
+        m_rowHeight = sizeHintForRow(0);
+    const int row = m_rowHeight;
     if (row <= 0)
         return;
     // Frame, scroll bar and whatever else the style puts around the rows.

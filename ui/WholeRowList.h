@@ -18,6 +18,7 @@ public:
     void SetDesignedGeometry(const QRect& designed);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void updateGeometries() override;
 
@@ -25,6 +26,9 @@ private:
     void SnapHeight();
 
     int m_designedHeight = 0;
+    // Measured once, not at every change of rows: every row has the list's
+    // one font, and measuring shapes a whole row of text.
+    int m_rowHeight = 0;
 };
 
 } // namespace pellucors
