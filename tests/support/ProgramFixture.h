@@ -37,6 +37,14 @@ public:
             HandOver();
     }
 
+    // Main without the hand-over, the main window taking input behind the
+    // splash as it does under a window manager.
+    void StartBehindTheSplash() {
+        Start(false);
+        Parent().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&Parent()));
+    }
+
     void HandOver() {
         m_app.HandOver();
         QVERIFY(QTest::qWaitForWindowActive(&Parent()));
@@ -47,8 +55,7 @@ public:
     GpsLog& Log() { return m_app.Log(); }
 
     // A control of a window by its design name, e.g. Find<QLineEdit>(gs, "txtLineNo").
-    template <typename Control>
-    static Control* Find(const QObject& window, const char* name) {
+    template <typename Control> static Control* Find(const QObject& window, const char* name) {
         auto* control = window.findChild<Control*>(QString::fromLatin1(name));
         if (!control)
             qFatal("no control %s", name);

@@ -177,9 +177,7 @@ void MainWindowTest::handOverLeavesTheUsersCursor() {
     QFETCH(QString, box);
     QFETCH(QString, keyboardAfter);
     ProgramFixture program;
-    program.Start(false);
-    program.Parent().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&program.Parent()));
+    program.StartBehindTheSplash();
     auto* typed = Find<QLineEdit>(program, typingIn, box.toLatin1().constData());
     typed->setFocus();
     QTest::keyClicks(typed, QStringLiteral("12.5"));

@@ -229,10 +229,7 @@ void SplashAboutTest::handOverWaitsForTheOpenMessage() {
     QFETCH(QString, designation);
     QFETCH(QString, reported);
     ProgramFixture program;
-    program.Start(false);
-    // The main window takes input during the splash, as under a window manager.
-    program.Parent().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&program.Parent()));
+    program.StartBehindTheSplash();
     QPointer<frmSplash> splash = program.App().Splash();
     QWidget& calculator = program.Parent().GroundStationCal();
     auto* txtLineNo = ProgramFixture::Find<QLineEdit>(calculator, "txtLineNo");
