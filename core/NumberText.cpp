@@ -43,7 +43,9 @@ std::string DoubleToText(double value, std::string_view decimalSeparator) {
     return GeneralForm(value, 15, decimalSeparator);
 }
 
-std::string CountToText(std::int16_t count) { return std::to_string(count); }
+std::string CountToText(std::int16_t count) {
+    return std::to_string(count);
+}
 
 std::size_t CharacterCount(std::string_view text) {
     std::size_t count = 0;

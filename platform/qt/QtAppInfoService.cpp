@@ -14,8 +14,14 @@ int VersionPart(int part) {
 std::string QtAppInfoService::Title() const {
     return QCoreApplication::applicationName().toStdString();
 }
-int QtAppInfoService::MajorVersion() const { return VersionPart(0); }
-int QtAppInfoService::MinorVersion() const { return VersionPart(1); }
-int QtAppInfoService::Revision() const { return VersionPart(2); }
+int QtAppInfoService::MajorVersion() const {
+    return VersionPart(0);
+}
+int QtAppInfoService::MinorVersion() const {
+    return VersionPart(1);
+}
+int QtAppInfoService::Revision() const {
+    return VersionPart(2);
+}
 
 } // namespace pellucors
