@@ -33,14 +33,14 @@ std::vector<std::size_t> CharacterStarts(const std::string& text) {
 TableType TableTypeForWidth(const std::string& indent, const std::vector<std::string>& rows,
                             const PrinterService& printer) {
     const double room = printer.PrintableWidth();
+    const double widest = WidestLine(indent, rows, kTablePoints, printer);
+    if (widest <= room)
+        return {kTablePoints, true};
     const auto fits = [&](double points) {
         return WidestLine(indent, rows, points, printer) <= room;
     };
-    if (fits(kTablePoints))
-        return {kTablePoints, true};
     // Widths grow with the size: start from the proportional guess, then
     // step to the largest size that fits.
-    const double widest = WidestLine(indent, rows, kTablePoints, printer);
     double points = std::floor(kTablePoints * room / widest / kTablePointsStep) * kTablePointsStep;
     points = std::clamp(points, kSmallestTablePoints, kTablePoints - kTablePointsStep);
     while (points > kSmallestTablePoints && !fits(points))
