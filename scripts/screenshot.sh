@@ -49,6 +49,6 @@ done
 mkdir -p docs
 timeout 30 "$build/tests/realwindow/pellucors_grab" "$xsession_dir/main.png" "$(main_window)" ||
     fail "could not grab the main window"
-quit_with_ctrl_x
+quit_from_file_menu
 mv "$xsession_dir/main.png" docs/screenshot.png
 echo "saved docs/screenshot.png"

@@ -43,7 +43,7 @@ frmParent::frmParent(ShellServices& services, GpsLog& log)
     setCentralWidget(m_workspace);
     CreateMenus();
     // The menu's shortcuts act whichever child window is active, also where a
-    // text box would take the same key for editing.
+    // text box would take the same key, but for its own editing keys.
     qApp->installEventFilter(this);
     qApp->installEventFilter(m_accessKeys);
 }
@@ -300,9 +300,24 @@ void frmParent::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+namespace {
+// The keys with which a text box edits its own text, which it keeps over the
+// menu's shortcuts (Ctrl+X cuts there, Ctrl+A selects all): taken from the
+// user, they would end the program and lose the log, or open About, instead.
+bool IsTextEditingKey(const QObject* watched, const QKeyEvent& key) {
+    const auto* box = qobject_cast<const QLineEdit*>(watched);
+    return box && !box->isReadOnly() &&
+           (key.matches(QKeySequence::Cut) || key.matches(QKeySequence::SelectAll) ||
+            key.matches(QKeySequence::Copy) || key.matches(QKeySequence::Paste) ||
+            key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Redo));
+}
+} // namespace
+
 bool frmParent::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride && isActiveWindow()) {
         const auto* key = static_cast<QKeyEvent*>(event);
+        if (IsTextEditingKey(watched, *key))
+            return QMainWindow::eventFilter(watched, event);
         const QKeySequence pressed(key->keyCombination());
         for (const QAction* action : std::as_const(m_menuShortcuts)) {
             if (action->shortcut() == pressed) {

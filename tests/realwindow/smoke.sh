@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Starts the real program on a virtual X display: its main window must appear,
-# survive the splash's hand-over, and Ctrl+X must end it with status 0.
+# Starts the real program on a virtual X display: its main window must appear
+# and survive the splash's hand-over; Ctrl+A and Ctrl+X in the line designation
+# box must edit its text, not open About or end the program; File > Exit must
+# end it with status 0.
 # Usage: smoke.sh PATH/TO/pellucors
 set -euo pipefail
 
@@ -23,5 +25,14 @@ sleep 7
 kill -0 "$app_pid" 2>/dev/null || fail "the program ended during the hand-over"
 has_main_window || fail "main window gone after the hand-over"
 
-quit_with_ctrl_x
-echo "PASS: started, handed over, Ctrl+X ended it with status 0"
+# The hand-over left the keyboard in the line designation box.
+press_on_main A
+timeout 10 xdotool type --delay 50 2
+timeout 10 xdotool key --clearmodifiers ctrl+a ctrl+x
+sleep 2
+kill -0 "$app_pid" 2>/dev/null || fail "Ctrl+X in the line designation box ended the program"
+[[ -z $(visible_windows '^About Pellucors$') ]] || fail "Ctrl+A in the line designation box opened About"
+echo "Ctrl+A, Ctrl+X in the line designation box: the program runs on"
+
+quit_from_file_menu
+echo "PASS: started, handed over, edited a text box, File > Exit ended it with status 0"

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,8 +30,18 @@ Q_DECLARE_METATYPE(pellucors::ChildWindow)
 namespace {
 
 enum class Via { MenuItem, Shortcut, DisplayButton };
-enum class Effect { Print, ToggleErrorCal, ToggleStations, ToggleData, Home, About, Exit };
-enum class ExitVia { FileExit, CtrlXInTextBox, ExitButton, CloseBox };
+enum class Effect {
+    Print,
+    ToggleErrorCal,
+    ToggleStations,
+    ToggleData,
+    Home,
+    About,
+    Exit,
+    CutText,
+    SelectAllText
+};
+enum class ExitVia { FileExit, CtrlXInList, ExitButton, CloseBox };
 enum class AboutState { NeverOpened, Shown, Hidden };
 
 constexpr std::array kChildren{ChildWindow::GpsErrorCal, ChildWindow::GroundStationCal,
@@ -124,8 +135,8 @@ private Q_SLOTS:
     void toggleTwiceKeepsContents();
     void closeButtonClearsMark_data();
     void closeButtonClearsMark();
-    void menuShortcutWinsOverTextBox_data();
-    void menuShortcutWinsOverTextBox();
+    void shortcutWithTheKeyboardInAControl_data();
+    void shortcutWithTheKeyboardInAControl();
     void homePosition_data();
     void homePosition();
     void aboutTwiceGivesOneWindow();
@@ -341,9 +352,9 @@ void MainWindowTest::closeButtonClearsMark() {
     QCOMPARE(MarkMismatches(program), QString());
 }
 
-void MainWindowTest::menuShortcutWinsOverTextBox_data() {
+void MainWindowTest::shortcutWithTheKeyboardInAControl_data() {
     QTest::addColumn<ChildWindow>("window");
-    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("box"); // a text box, or another control
     QTest::addColumn<Qt::Key>("key");
     QTest::addColumn<Effect>("effect");
 
@@ -353,7 +364,8 @@ void MainWindowTest::menuShortcutWinsOverTextBox_data() {
     };
     const ChildWindow stations = ChildWindow::GroundStationCal;
     row("Ctrl+P while typing a line designation", stations, "txtLineNo", Qt::Key_P, Effect::Print);
-    row("Ctrl+X while typing a line designation", stations, "txtLineNo", Qt::Key_X, Effect::Exit);
+    row("Ctrl+X while typing a line designation cuts", stations, "txtLineNo", Qt::Key_X,
+        Effect::CutText);
     row("Ctrl+E while typing a line designation", stations, "txtLineNo", Qt::Key_E,
         Effect::ToggleErrorCal);
     row("Ctrl+G while typing a line designation", stations, "txtLineNo", Qt::Key_G,
@@ -361,35 +373,46 @@ void MainWindowTest::menuShortcutWinsOverTextBox_data() {
     row("Ctrl+D while typing a line designation", stations, "txtLineNo", Qt::Key_D,
         Effect::ToggleData);
     row("Ctrl+H while typing a line designation", stations, "txtLineNo", Qt::Key_H, Effect::Home);
-    row("Ctrl+A while typing a line designation", stations, "txtLineNo", Qt::Key_A, Effect::About);
+    row("Ctrl+A while typing a line designation selects", stations, "txtLineNo", Qt::Key_A,
+        Effect::SelectAllText);
+    row("Ctrl+A on the Enter button", stations, "cmdEnter", Qt::Key_A, Effect::About);
     const ChildWindow error = ChildWindow::GpsErrorCal;
-    row("Ctrl+A while typing a distance for the error", error, "txtDistance", Qt::Key_A,
-        Effect::About);
+    row("Ctrl+A while typing a distance for the error selects", error, "txtDistance", Qt::Key_A,
+        Effect::SelectAllText);
     row("Ctrl+E while typing a distance for the error", error, "txtDistance", Qt::Key_E,
         Effect::ToggleErrorCal);
-    row("Ctrl+X while typing a distance for the error", error, "txtDistance", Qt::Key_X,
-        Effect::Exit);
+    row("Ctrl+X while typing a distance for the error cuts", error, "txtDistance", Qt::Key_X,
+        Effect::CutText);
 }
 
-// Menu shortcuts must beat a text box's own Ctrl+A/X wherever the user is typing.
-void MainWindowTest::menuShortcutWinsOverTextBox() {
+// The menu's shortcuts act wherever the keyboard is, but a text box keeps its
+// own editing keys (Ctrl+X cuts, Ctrl+A selects all).
+void MainWindowTest::shortcutWithTheKeyboardInAControl() {
     QFETCH(ChildWindow, window);
     QFETCH(QString, box);
     QFETCH(Qt::Key, key);
     QFETCH(Effect, effect);
     ProgramFixture program;
     program.Start();
-    auto* textBox = Find<QLineEdit>(program, window, qPrintable(box));
-    QTest::mouseClick(textBox, Qt::LeftButton);
-    QCOMPARE(QApplication::focusWidget(), textBox);
-    QTest::keyClicks(textBox, QStringLiteral("L12"));
+    auto* control = Find<QWidget>(program, window, qPrintable(box));
+    auto* textBox = qobject_cast<QLineEdit*>(control);
+    control->setFocus();
+    QCOMPARE(QApplication::focusWidget(), control);
+    if (textBox) {
+        QTest::keyClicks(textBox, QStringLiteral("L12"));
+        QTest::keyClick(textBox, Qt::Key_Left, Qt::ShiftModifier); // "2" selected
+    }
     QMdiSubWindow* errorWindow = program.Parent().SubWindow(ChildWindow::GpsErrorCal);
     errorWindow->move(50, 60);
 
-    QTest::keyClick(textBox, key, Qt::ControlModifier);
+    QTest::keyClick(control, key, Qt::ControlModifier);
 
-    QCOMPARE(textBox->text(), QStringLiteral("L12"));
-    QVERIFY(!textBox->hasSelectedText());
+    if (textBox) {
+        QCOMPARE(textBox->text(),
+                 effect == Effect::CutText ? QStringLiteral("L1") : QStringLiteral("L12"));
+        if (effect == Effect::SelectAllText)
+            QCOMPARE(textBox->selectedText(), QStringLiteral("L12"));
+    }
     const auto toggledOff = [&](ChildWindow toggled) {
         return !program.Parent().MenuItem(toggled)->isChecked() &&
                !program.Parent().SubWindow(toggled)->isVisible();
@@ -416,6 +439,12 @@ void MainWindowTest::menuShortcutWinsOverTextBox() {
         break;
     case Effect::Exit:
         QCOMPARE(program.processEnded, 1);
+        break;
+    case Effect::CutText:
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("2"));
+        break;
+    case Effect::SelectAllText:
+        QVERIFY(!program.Parent().About());
         break;
     }
     if (effect != Effect::Print)
@@ -515,10 +544,10 @@ void MainWindowTest::shutDownOrder_data() {
     QTest::newRow("File > Exit with About open") << ExitVia::FileExit << AboutState::Shown;
     QTest::newRow("File > Exit with About closed by its button")
         << ExitVia::FileExit << AboutState::Hidden;
-    QTest::newRow("Ctrl+X in a text box, About never opened")
-        << ExitVia::CtrlXInTextBox << AboutState::NeverOpened;
-    QTest::newRow("Ctrl+X in a text box with About open")
-        << ExitVia::CtrlXInTextBox << AboutState::Shown;
+    QTest::newRow("Ctrl+X in the GPS Data list, About never opened")
+        << ExitVia::CtrlXInList << AboutState::NeverOpened;
+    QTest::newRow("Ctrl+X in the GPS Data list with About open")
+        << ExitVia::CtrlXInList << AboutState::Shown;
     QTest::newRow("calculator's Exit button, About never opened")
         << ExitVia::ExitButton << AboutState::NeverOpened;
     QTest::newRow("calculator's Exit button with About closed by its button")
@@ -563,10 +592,10 @@ void MainWindowTest::shutDownOrder() {
     case ExitVia::FileExit:
         ProgramFixture::Find<QAction>(parent, "mnuFileExit")->trigger();
         break;
-    case ExitVia::CtrlXInTextBox: {
-        auto* txtLineNo = Find<QLineEdit>(program, ChildWindow::GroundStationCal, "txtLineNo");
-        txtLineNo->setFocus();
-        QTest::keyClick(txtLineNo, Qt::Key_X, Qt::ControlModifier);
+    case ExitVia::CtrlXInList: {
+        auto* list = Find<QListWidget>(program, ChildWindow::DataDisplay, "lstGPSData");
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_X, Qt::ControlModifier);
         break;
     }
     case ExitVia::ExitButton:
