@@ -71,6 +71,15 @@ void frmGPS_ErrorCal::CalculateError() {
                         MessageIcon::Information, MessageButtons::Ok);
         return;
     }
+    // No GPS error is negative, nor below the base error of 2 cm: a distance
+    // below zero is a typing error (-0 is the base station itself).
+    if (*distance < 0) {
+        txtDistance->setFocus();
+        m_messages.Show("Pellucors - Please check your data!",
+                        "Please enter a distance of zero or more.", MessageIcon::Information,
+                        MessageButtons::Ok);
+        return;
+    }
     if (!optDistance->AnySelected()) {
         ShowUnitReminder(m_messages);
         return;

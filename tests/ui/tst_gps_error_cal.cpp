@@ -38,7 +38,8 @@ private Q_SLOTS:
 
     void answers_data();
     void answers();
-    void nonNumericDistanceKeepsItsText();
+    void refusedDistanceKeepsItsText_data();
+    void refusedDistanceKeepsItsText();
     void clearKeepsTheUnit();
     void enterCalculatesAndEscClears();
     void clickingTheAnswerKeepsTheKeyboard();
@@ -105,8 +106,8 @@ void TestGpsErrorCal::answers_data() {
                                       << "6.02";
     QTest::newRow("10 nautical miles") << 2 << "10"
                                        << "3.85";
-    QTest::newRow("-10 km, computed like any distance") << 0 << "-10"
-                                                        << "1";
+    QTest::newRow("-0 km, the base station") << 0 << "-0"
+                                             << "2";
     // The group separator is part of the number, not where it ends.
     QTest::newRow("1,000 km with English separators") << 0 << "1,000"
                                                       << "102";
@@ -125,7 +126,18 @@ void TestGpsErrorCal::answers() {
     QCOMPARE(QApplication::focusWidget(), Distance());
 }
 
-void TestGpsErrorCal::nonNumericDistanceKeepsItsText() {
+void TestGpsErrorCal::refusedDistanceKeepsItsText_data() {
+    QTest::addColumn<QString>("distance");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("not a number") << "abc"
+                                  << "Please enter a numeric value.";
+    QTest::newRow("below zero") << "-30"
+                                << "Please enter a distance of zero or more.";
+}
+
+void TestGpsErrorCal::refusedDistanceKeepsItsText() {
+    QFETCH(QString, distance);
+    QFETCH(QString, message);
     Calculate(0, "100");
     QCOMPARE(Answer()->text(), QStringLiteral("12"));
 
@@ -134,17 +146,17 @@ void TestGpsErrorCal::nonNumericDistanceKeepsItsText() {
     m_program->messages.onShow = [&] {
         focusedAtMessage = QApplication::focusWidget() == Distance();
     };
-    TypeDistance("abc");
+    TypeDistance(distance);
     QTest::mouseClick(Button("cmdCalculate"), Qt::LeftButton);
 
     QCOMPARE(m_program->messages.shown.size(), std::size_t{1});
     const auto& shown = m_program->messages.Last();
     QCOMPARE(Q(shown.title), QStringLiteral("Pellucors - Please check your data!"));
-    QCOMPARE(Q(shown.text), QStringLiteral("Please enter a numeric value."));
+    QCOMPARE(Q(shown.text), message);
     QVERIFY(shown.icon == MessageIcon::Information);
     QVERIFY(shown.buttons == MessageButtons::Ok);
     QVERIFY(focusedAtMessage);
-    QCOMPARE(Distance()->text(), QStringLiteral("abc"));
+    QCOMPARE(Distance()->text(), distance);
     QCOMPARE(QApplication::focusWidget(), Distance());
     QCOMPARE(Answer()->text(), QStringLiteral("12"));
 }
