@@ -15,4 +15,15 @@ std::string TitleRow();
 // followed by a minimum gap so that two columns never run together.
 std::string FormatListRow(const GpsEntry& entry, std::string_view decimalSeparator);
 
+// Where the designation ends in a row of FormatListRow: the byte offset of the
+// blanks after it. The five columns after it never hold a blank, so a
+// designation with blanks of its own is found whole.
+std::size_t DesignationEnd(std::string_view row);
+
+// Whether UTF-8 `text` holds a letter or digit of a right-to-left script
+// (Hebrew, Arabic, Syriac, Thaana...) or a right-to-left control character. A
+// row with one is laid out with its designation apart: otherwise the bidi
+// rules of the whole row would carry the columns next to it into its order.
+bool HasRightToLeftText(std::string_view text);
+
 } // namespace pellucors

@@ -1,6 +1,7 @@
 #include "GpsDataPrintout.h"
 
 #include "TableFit.h"
+#include "core/ListRow.h"
 #include "platform/ListService.h"
 #include "platform/MessageService.h"
 #include "platform/PrinterService.h"
@@ -33,12 +34,26 @@ void PrintGpsData(const ListService& rows, PrinterService& printer) {
     printer.SetFontSize(type.points);
     printer.PrintEmptyLine();
     for (const std::string& row : table) {
-        if (type.everyRowFits) {
-            printer.PrintLine({PrintItem::Spaces(kIndent), PrintItem::Text(row)});
-            continue;
+        // A right-to-left designation is printed as a text of its own: laid
+        // out with the row, it would carry the columns beside it into its
+        // order. The stored row stays as it is.
+        const std::size_t designationEnd = HasRightToLeftText(row) ? DesignationEnd(row) : 0;
+        const std::vector<std::string> pieces =
+            type.everyRowFits ? std::vector<std::string>{row}
+                              : FitRowToWidth(indent, row, type.points, printer);
+        std::size_t offset = 0; // of the piece in the row
+        for (const std::string& piece : pieces) {
+            std::vector<PrintItem> items{PrintItem::Spaces(kIndent)};
+            if (designationEnd > offset && designationEnd < offset + piece.size()) {
+                const std::size_t split = designationEnd - offset;
+                items.push_back(PrintItem::Text(piece.substr(0, split)));
+                items.push_back(PrintItem::Text(piece.substr(split)));
+            } else {
+                items.push_back(PrintItem::Text(piece));
+            }
+            printer.PrintLine(items);
+            offset += piece.size();
         }
-        for (const std::string& piece : FitRowToWidth(indent, row, type.points, printer))
-            printer.PrintLine({PrintItem::Spaces(kIndent), PrintItem::Text(piece)});
     }
     printer.EndDocument();
 }

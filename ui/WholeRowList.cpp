@@ -1,11 +1,17 @@
 #include "WholeRowList.h"
 
+#include "RowDirectionDelegate.h"
+
 #include <QEvent>
 #include <QScrollBar>
 
 #include <algorithm>
 
 namespace pellucors {
+
+WholeRowList::WholeRowList(QWidget* parent) : QListWidget(parent) {
+    setItemDelegate(new RowDirectionDelegate(this));
+}
 
 void WholeRowList::SetDesignedGeometry(const QRect& designed) {
     m_designedHeight = designed.height();

@@ -8,11 +8,12 @@ namespace pellucors {
 // snaps down to the largest whole number of rows (plus its frame, and the
 // horizontal scroll bar while that shows) that fits the designed height, so
 // no row is ever half hidden at the bottom. Top, left and width stay as
-// designed.
+// designed. Each row is shown left to right, whatever script its designation
+// is in.
 class WholeRowList final : public QListWidget {
     Q_OBJECT
 public:
-    explicit WholeRowList(QWidget* parent) : QListWidget(parent) {}
+    explicit WholeRowList(QWidget* parent);
 
     // Places the list; its height is then snapped within `designed`.
     void SetDesignedGeometry(const QRect& designed);

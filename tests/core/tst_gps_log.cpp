@@ -378,6 +378,8 @@ void TestGpsLog::designations_data() {
                                                         << 3;
     QTest::newRow("A-umlaut rger (6 bytes, 5 characters)") << QByteArray("\xC3\x84rger") << 0;
     QTest::newRow("Zurich with umlaut (7 bytes, 6 characters)") << QByteArray("Z\xC3\xBCrich") << 1;
+    // Arabic, with a blank of its own (7 bytes, 4 characters).
+    QTest::newRow("right-to-left with a blank") << QByteArray("\xD8\xAE\xD8\xB7 \xD9\xA1") << 1;
 }
 
 void TestGpsLog::designations() {
@@ -390,6 +392,11 @@ void TestGpsLog::designations() {
         Visible(Row(
             {{ToStd(lineNo), spacesAfter}, {"100", 7}, {"4", 5}, {"K", 6}, {"25", 6}, {"30", 0}})));
     QCOMPARE(f.log.Entry(0).lineNo, ToStd(lineNo));
+    // Where a right-to-left designation is laid out apart: the whole of it,
+    // blanks inside included, trailing blanks not.
+    QCOMPARE(DesignationEnd(f.list.rows.at(1)),
+             std::size_t(lineNo.trimmed().size() + (lineNo.startsWith(' ') ? 1 : 0)));
+    QCOMPARE(HasRightToLeftText(ToStd(lineNo)), lineNo.startsWith("\xD8"));
 }
 
 // ------------------------------------------------------ unit outside 0 to 2

@@ -115,6 +115,13 @@ void TestPrintout::page_data() {
         << printed({heading, longName});
     QTest::newRow("21-character designation on A4")
         << QStringList{heading, longName} << kA4DriverWidth << "16" << printed({heading, longName});
+    // A right-to-left designation goes out as a text of its own, so that its
+    // direction does not carry the columns after it.
+    const QString rightToLeft = QString::fromUtf8("\u062e\u0637\u0661");
+    const QString columns = "  10        1     K      10      30";
+    QTest::newRow("right-to-left designation apart from its columns")
+        << QStringList{heading, rightToLeft + columns} << kA4DriverWidth << "20"
+        << printed({heading, rightToLeft + "|" + columns});
 }
 
 void TestPrintout::page() {

@@ -3,6 +3,7 @@
 // from the Print button and from File > Print.
 
 #include "ProgramFixture.h"
+#include "ui/RowDirectionDelegate.h"
 #include "ui/frmDataDisplay.h"
 #include "ui/frmGroundStationCal.h"
 
@@ -13,6 +14,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
+#include <QTextLayout>
 
 using namespace pellucors;
 using namespace pellucors::test;
@@ -169,6 +171,7 @@ private Q_SLOTS:
     void rowsSurviveClosingTheWindow_data();
     void rowsSurviveClosingTheWindow();
     void listFontIsFixedPitch();
+    void rightToLeftDesignationKeepsTheColumns();
 
     void buttonAndFileMenuPrintTheSameDocument();
     void printingWhileTheWindowIsClosed();
@@ -343,6 +346,43 @@ void TestDataDisplay::listFontIsFixedPitch() {
     const QFontMetricsF metrics(font);
     QCOMPARE(metrics.horizontalAdvance(kHeading),
              kHeading.size() * metrics.horizontalAdvance(QLatin1Char('M')));
+}
+
+// The row is drawn left to right as a whole: the right-to-left designation
+// stays in its column, ahead of every other column, and those keep their
+// order. The stored row is the one logged.
+void TestDataDisplay::rightToLeftDesignationKeepsTheColumns() {
+    Program program;
+    const QString designation = QString::fromUtf8("\u062e\u0637\u0661");
+    program.LogEntries({designation});
+    const QString row = program.List().item(1)->text();
+    QVERIFY(row.startsWith(designation + QStringLiteral("  ")));
+
+    const QString shown = pellucors::RowDirectionDelegate::DisplayedRow(row);
+    QTextLayout layout(shown, program.List().font());
+    QTextOption option;
+    option.setTextDirection(program.List().layoutDirection());
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    // The leftmost point of each column's text, in the order of the row.
+    QList<qreal> lefts;
+    for (qsizetype at = 0; at < shown.size();) {
+        while (at < shown.size() && shown.at(at) == QLatin1Char(' '))
+            ++at;
+        const qsizetype begin = at;
+        while (at < shown.size() && shown.at(at) != QLatin1Char(' '))
+            ++at;
+        qreal left = line.cursorToX(begin);
+        for (qsizetype i = begin; i <= at; ++i)
+            left = std::min(left, line.cursorToX(i));
+        lefts.append(left);
+    }
+    QCOMPARE(lefts.size(), 6);
+    for (qsizetype i = 1; i < lefts.size(); ++i)
+        QVERIFY2(lefts.at(i - 1) < lefts.at(i),
+                 qPrintable(QStringLiteral("column %1 left of %2").arg(i + 1).arg(i)));
 }
 
 void TestDataDisplay::buttonAndFileMenuPrintTheSameDocument() {

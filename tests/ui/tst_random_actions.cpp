@@ -739,15 +739,22 @@ QString RandomActions::CheckPrint(const Snapshot& before, const QString& printer
                    ? QString()
                    : QStringLiteral("a failed print still wrote to the printer");
     }
-    // Every row of the list, in order, then the end of the document.
+    // Every row of the list, in order, then the end of the document. The
+    // journal's bars part the texts of a line (a right-to-left designation is
+    // a text of its own); only the characters and their order count here.
+    const auto withoutBars = [](std::string text) {
+        std::erase(text, '|');
+        return text;
+    };
     std::vector<std::string> printed;
     for (std::size_t i = before.journal; i < journal.size(); ++i) {
         if (journal[i].rfind("line |sp 3|", 0) == 0)
-            printed.push_back(journal[i].substr(11));
+            printed.push_back(withoutBars(journal[i].substr(11)));
     }
     // A row too wide for the paper continues on the next lines.
     std::size_t line = 0;
-    for (const std::string& row : rows) {
+    for (const std::string& listed : rows) {
+        const std::string row = withoutBars(listed);
         std::string joined;
         do {
             if (line == printed.size())
