@@ -2,7 +2,7 @@
 // probe. The production binary carries no probe.
 #include "StartupProbe.h"
 #include "ui/Application.h"
-#include "ui/GraphicalSession.h"
+#include "ui/ProgramStart.h"
 #include "ui/QtPlatform.h"
 
 #include <QApplication>
@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     QElapsedTimer sinceMain;
     sinceMain.start();
     std::optional<QApplication> app;
-    if (!pellucors::GraphicalSession::FromEnvironment().StartApplication(app, argc, argv))
+    if (!pellucors::StartApplication(app, argc, argv))
         return 1;
     pellucors::bench::StartupProbe probe(sinceMain, true);
     pellucors::QtPlatform platform;

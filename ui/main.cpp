@@ -1,5 +1,5 @@
 #include "Application.h"
-#include "GraphicalSession.h"
+#include "ProgramStart.h"
 #include "QtPlatform.h"
 
 #include <QApplication>
@@ -8,7 +8,7 @@
 
 int main(int argc, char* argv[]) {
     std::optional<QApplication> app;
-    if (!pellucors::GraphicalSession::FromEnvironment().StartApplication(app, argc, argv))
+    if (!pellucors::StartApplication(app, argc, argv))
         return 1;
     pellucors::QtPlatform platform;
     pellucors::Application program(platform.Services());

@@ -1,13 +1,11 @@
 #include "QtPrinterService.h"
 
 #include "FixedPitchFont.h"
+#include "PrintSpooler.h"
 
 #include <QFontMetricsF>
 #include <QPrinter>
 #include <QPrinterInfo>
-
-#include <cups/ipp.h>
-#include <dlfcn.h>
 
 #include <optional>
 
@@ -21,35 +19,12 @@ PrinterError PrinterFailure(const QPrinter& printer, const std::string& what) {
                         (name.isEmpty() ? std::string() : '"' + name.toStdString() + "\" ") +
                         "could not " + what + ".");
 }
-
-// Qt's CUPS engine hands the finished document to cupsPrintFile() and drops
-// its result, so a queue that refuses the job (not accepting jobs, deleted,
-// scheduler gone) would look like a printed document. libcups still holds
-// that call's status for this thread, in the copy of libcups that Qt's CUPS
-// plugin loaded; where none is loaded, CUPS was not called.
-std::optional<std::string> CupsRefusal() {
-    void* cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
-    if (!cups)
-        return std::nullopt;
-    using LastError = ipp_status_t (*)();
-    using LastErrorString = const char* (*)();
-    const auto lastError = reinterpret_cast<LastError>(dlsym(cups, "cupsLastError"));
-    const auto lastErrorString =
-        reinterpret_cast<LastErrorString>(dlsym(cups, "cupsLastErrorString"));
-    std::optional<std::string> refusal;
-    if (lastError && lastError() >= IPP_STATUS_ERROR_BAD_REQUEST) {
-        const char* text = lastErrorString ? lastErrorString() : nullptr;
-        refusal = text && *text ? std::string(text) : "The print spooler refused the document.";
-    }
-    dlclose(cups);
-    return refusal;
-}
 } // namespace
 
 std::unique_ptr<QtPrinterService> QtPrinterService::ForDefaultPrinter() {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
-        throw PrinterError("No default printer is installed.");
+        throw PrinterError(UnreachablePrintServer().value_or("No default printer is installed."));
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     // Qt 6.4 starts every printer on A4, whatever paper it has loaded; setting
     // the printer's own default also takes its printable area for that paper.
@@ -152,11 +127,12 @@ void QtPrinterService::PrintEmptyLine() {
 void QtPrinterService::EndDocument() {
     OpenDocumentIfNeeded();
     m_open = false;
+    const SpoolerHandOver handOver;
     if (!m_painter.end() || m_printer->printerState() == QPrinter::Error) {
         throw PrinterFailure(*m_printer, "finish the document");
     }
     if (m_printer->outputFormat() == QPrinter::NativeFormat) {
-        if (std::optional<std::string> refusal = CupsRefusal())
+        if (std::optional<std::string> refusal = handOver.Refusal())
             throw PrinterError(*refusal);
     }
 }

@@ -13,13 +13,15 @@ class QPrinter;
 namespace pellucors {
 
 // One print document on a QPrinter: the system's default printer (through
-// CUPS), on its own default paper and printable area, or a PDF file. Columns
-// are counted in the current font's character width, lines are as high as its
-// line spacing, and a line that would run past the printable area starts a
-// new page. Widths are in device pixels.
+// CUPS on Linux, the print spooler on Windows), on its own default paper and
+// printable area, or a PDF file. Columns are counted in the current font's
+// character width, lines are as high as its line spacing, and a line that
+// would run past the printable area starts a new page. Widths are in device
+// pixels.
 class QtPrinterService final : public PrinterService {
 public:
-    // Throws PrinterError when no default printer is installed.
+    // Throws PrinterError when no default printer is installed, or when the
+    // print server that would list it cannot be reached.
     static std::unique_ptr<QtPrinterService> ForDefaultPrinter();
     static std::unique_ptr<QtPrinterService> ForPdfFile(const QString& path);
 

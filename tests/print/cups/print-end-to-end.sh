@@ -3,7 +3,8 @@
 # private CUPS scheduler and checks the captured documents: on a raw queue and
 # on driver queues whose default paper is A4 and Letter, every row is printed
 # whole, on the printer's own paper. Then checks the printer-error message for
-# a queue that refuses the job and for a system without any printer.
+# a queue that refuses the job, for a system without any printer and for a
+# stopped print server.
 # Usage, as root: tests/print/cups/print-end-to-end.sh PRINT_DRIVER
 # Exits 77 (skipped) when not root or when cups/poppler-utils are missing.
 set -euo pipefail
@@ -47,53 +48,14 @@ run_driver() {
     { cat "$out" >&2; fail "print_driver $* failed"; }
 }
 
-# The document's text lines without blank lines, blanks squeezed: pdftotext
-# -layout only estimates the spacing of a line, not its words or their order.
-document_lines() {
-  pdftotext -layout "$1" - | tr '\f' '\n' | sed -E 's/[[:space:]]+/ /g; s/^ //; s/ $//; /^$/d'
-}
-
-pages() { pdfinfo "$1" | sed -n 's/^Pages: *//p'; }
+# shellcheck source=documents.sh
+source "$here/documents.sh"
 
 expected_message() {
   printf 'message\tPellucors - Printer error!\tThe GPS data could not be printed.\\r\\n%s\n' "$1"
 }
 
 count_jobs() { find "$1/jobs" -maxdepth 1 -name 'job-*' | wc -l; }
-
-# The company heading and the list's rows as printed lines, from the driver's
-# output OUT, into EXPECTED.
-expected_lines() {
-  {
-    echo "Larkmoor Aerial Surveys"
-    sed -n 's/^row\t//p' "$1" | sed -E 's/ +/ /g; s/ $//'
-  } >"$2"
-}
-
-# check_document JOB EXPECTED PAPER: JOB is on PAPER ("A4" or "letter") and
-# holds exactly the lines of EXPECTED, in order, with the last one on its last
-# page: no row cut at the paper's edge, none lost at a page break.
-check_document() {
-  local job=$1 expected=$2 paper=$3 size
-  [[ -s $job ]] || fail "no document captured as $job"
-  document_lines "$job" >"$work/document.txt"
-  diff -u "$expected" "$work/document.txt" ||
-    fail "$job: not the company heading, the heading row and every row whole, in order"
-  size=$(pdfinfo "$job" | sed -n 's/^Page size: *//p' | head -n 1)
-  case $paper in
-  A4) [[ $size =~ ^595(\.[0-9]+)?\ x\ 84[12] ]] ;;
-  letter) [[ $size =~ ^612\ x\ 792 ]] ;;
-  esac || fail "$job: printed on '$size', not on $paper paper"
-  last_page=$(pdftotext -layout -f "$(pages "$job")" "$job" - | sed -E 's/[[:space:]]+/ /g; s/^ //; s/ $//')
-  grep -qxF -- "$(tail -n 1 "$expected")" <<<"$last_page" ||
-    fail "$job: the last row is not on the last page"
-  echo "$job: $(pages "$job") page(s) of $paper, every row whole"
-}
-
-no_printer_error() {
-  ! grep -q $'^message\tPellucors - Printer error!' "$1" ||
-    { cat "$1" >&2; fail "printing reported a printer error"; }
-}
 
 # The widest row the log's number forms make (48 characters) and a long
 # designation: too wide for 20 pt type on A4 and on Letter with margins.
@@ -159,4 +121,12 @@ diff -u "$work/expected.txt" <(grep $'^message\t' "$work/none.out") ||
   fail "printing without a printer did not show one printer-error message per command"
 [[ $(count_jobs "$work/no-printer") -eq 0 ]] || fail "a document was sent without a printer"
 
-echo "PASS: printed through CUPS on raw, A4 and Letter queues; refused and missing printers reported"
+# --- The scheduler stopped, its default queue still set up: the message names
+# the print server, not a missing printer.
+"$here/stop-spooler.sh" "$work/printer"
+run_driver "$work/printer" "$work/stopped.out" 1 button
+expected_message "The print server (CUPS) cannot be reached." >"$work/expected.txt"
+diff -u "$work/expected.txt" <(grep $'^message\t' "$work/stopped.out") ||
+  fail "printing with the scheduler stopped did not name the print server"
+
+echo "PASS: printed through CUPS on raw, A4 and Letter queues; refused and missing printers and a stopped print server reported"
