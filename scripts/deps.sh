@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Pellucors needs, and only those missing, so a
-# second run costs a few dpkg queries. Usage: deps.sh run|test|bench
+# second run costs a few dpkg queries.
+# Usage: deps.sh run|test|bench|windows|windows-test
 set -euo pipefail
 
 run_packages=(
@@ -17,13 +18,24 @@ test_packages=(
 
 bench_packages=(xvfb binutils)
 
+# The Windows build: the mingw-w64 cross compiler, Debian's source of Qt to
+# build for Windows (apt-get source needs dpkg-dev), the installer builder, and
+# wine with the Windows faces (MS Sans Serif, Courier) for the tests.
+windows_packages=(
+    g++-mingw-w64-x86-64-posix dpkg-dev xz-utils perl nsis
+    wine wine64 fonts-wine
+)
+windows_test_packages=(xvfb xdotool x11-utils cups cups-client poppler-utils ghostscript)
+
 packages=("${run_packages[@]}")
 case "${1:-run}" in
 run) ;;
 test) packages+=("${test_packages[@]}") ;;
 bench) packages+=("${bench_packages[@]}") ;;
+windows) packages+=("${windows_packages[@]}") ;;
+windows-test) packages+=("${windows_packages[@]}" "${windows_test_packages[@]}") ;;
 *)
-    echo "usage: $0 run|test|bench" >&2
+    echo "usage: $0 run|test|bench|windows|windows-test" >&2
     exit 2
     ;;
 esac

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Pellucors with its tests (warnings are
-# errors) and runs every test, the sanitizer run and the fuzzers.
+# errors) and runs every test, the sanitizer run and the fuzzers, then builds
+# the Windows installer and runs the Windows tests under wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,3 +13,6 @@ ctest --test-dir build --output-on-failure -j 2
 # then each fuzz target for a bounded time.
 bash scripts/sanitize.sh
 bash scripts/fuzz.sh
+# Windows: the cross-built suites, the installer and printing, under wine (the
+# first run also builds Qt for Windows, once).
+bash scripts/windows.sh test

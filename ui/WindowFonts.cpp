@@ -14,13 +14,17 @@ QFont FaceFont(const QString& family, double points, bool bold) {
 }
 
 QFont SansFont(double points, bool bold) {
-    // "MS Sans Serif" has no metric twin; Liberation Sans (Arial's metrics)
-    // keeps the designed captions inside their controls better than the
-    // desktop's default sans.
+    // "MS Sans Serif" has no metric twin on Linux; Liberation Sans (Arial's
+    // metrics) keeps the designed captions inside their controls better than
+    // the desktop's default sans. Where "MS Sans Serif" is Windows' screen
+    // bitmap, whose letters Qt draws badly and cannot scale, Windows' own
+    // outline version of it, "Microsoft Sans Serif", stands in.
     static const QString family = [] {
         for (const QString& candidate :
-             {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")}) {
-            if (QFontDatabase::hasFamily(candidate))
+             {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+              QStringLiteral("Liberation Sans")}) {
+            if (QFontDatabase::hasFamily(candidate) &&
+                QFontDatabase::isSmoothlyScalable(candidate))
                 return candidate;
         }
         return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();

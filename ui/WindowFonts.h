@@ -4,8 +4,9 @@
 
 namespace pellucors {
 
-// The windows' sans font ("MS Sans Serif" where it exists, else an
-// Arial-metric or the desktop's sans font) at `points`.
+// The windows' sans font ("MS Sans Serif" where it exists as an outline face,
+// else "Microsoft Sans Serif", an Arial-metric or the desktop's sans font) at
+// `points`.
 QFont SansFont(double points, bool bold = false);
 
 // A named face at `points`, falling back like SansFont.

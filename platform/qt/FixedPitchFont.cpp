@@ -2,18 +2,52 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QHash>
 
 namespace pellucors {
 
+namespace {
+// Fixed-pitch, and drawn from outlines: a screen bitmap face (Windows' own
+// "Courier" is one) prints only at its few pixel sizes, tiny on paper.
+bool Usable(const QFont& font) {
+    const QFontInfo info(font);
+    return info.fixedPitch() && QFontDatabase::isSmoothlyScalable(info.family(), info.styleName());
+}
+
+// The family drawn where `family` is asked for. Where the font system stands
+// in no fixed-pitch face of its own (fontconfig does, Windows and Qt's own
+// font folder do not), the usual fixed-pitch faces are tried, then any there is.
+QString ResolvedFamily(const QString& family) {
+    QFont asked(family);
+    asked.setStyleHint(QFont::TypeWriter);
+    if (Usable(asked))
+        return family;
+    QStringList candidates{QFontDatabase::systemFont(QFontDatabase::FixedFont).family(),
+                           QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                           QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Consolas"),
+                           QStringLiteral("Lucida Console")};
+    for (const QString& candidate : QFontDatabase::families()) {
+        if (QFontDatabase::isFixedPitch(candidate))
+            candidates.append(candidate);
+    }
+    for (const QString& candidate : std::as_const(candidates)) {
+        if (QFontDatabase::hasFamily(candidate) && Usable(QFont(candidate)))
+            return candidate;
+    }
+    return candidates.front();
+}
+} // namespace
+
 QFont FixedPitchFont(const QString& family, double points) {
-    QFont font(family);
+    // Asked for at every printed line: the search runs once a family.
+    static QHash<QString, QString> resolved;
+    auto found = resolved.constFind(family);
+    if (found == resolved.constEnd())
+        found = resolved.insert(family, ResolvedFamily(family));
+    QFont font(*found);
     font.setStyleHint(QFont::TypeWriter);
     font.setPointSizeF(points);
-    if (QFontInfo(font).fixedPitch())
-        return font;
-    QFont fallback = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fallback.setPointSizeF(points);
-    return fallback;
+    return font;
 }
 
 } // namespace pellucors

@@ -28,8 +28,8 @@ void WatchEngineMessages(QtMsgType type, const QMessageLogContext& context, cons
                                    ? text.mid(open + 1, text.size() - open - 2).trimmed()
                                    : QString();
         if (!g_refusal)
-            g_refusal = reason.isEmpty() ? std::string("The print spooler refused the document.")
-                                         : reason.toStdString();
+            g_refusal = "The print spooler did not take the document" +
+                        (reason.isEmpty() ? std::string(".") : ": " + reason.toStdString());
     }
     if (g_previous)
         g_previous(type, context, text);

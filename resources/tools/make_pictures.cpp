@@ -2,6 +2,8 @@
 // logo (229 x 130 JPEG). Everything is plain vector drawing with fixed numbers and no text, so
 // the output is the same on every run and on every machine.
 
+#include <QBuffer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -360,6 +362,53 @@ bool save(const QImage& img, const QString& path, const char* format, int qualit
     return false;
 }
 
+// The Windows icon: the emblem at the sizes Windows asks for (16 and 32 in
+// menus and title bars, 48 and 256 in Explorer), each entry a PNG, which every
+// Windows since Vista reads. Little-endian header, directory, then the images.
+bool saveIcon(const QImage& big, const QImage& small32, const QString& path) {
+    std::vector<QByteArray> pngs;
+    const std::vector<int> sizes{16, 32, 48, 256};
+    for (const int size : sizes) {
+        const QImage image =
+            size == 32    ? small32
+            : size == 256 ? big.convertToFormat(QImage::Format_ARGB32)
+                          : big.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                .convertToFormat(QImage::Format_ARGB32);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "PNG"))
+            return false;
+        pngs.push_back(png);
+    }
+    QByteArray ico;
+    const auto put16 = [&ico](quint16 v) { ico.append(char(v & 0xff)).append(char(v >> 8)); };
+    const auto put32 = [&](quint32 v) {
+        put16(quint16(v & 0xffff));
+        put16(quint16(v >> 16));
+    };
+    put16(0); // reserved
+    put16(1); // an icon, not a cursor
+    put16(quint16(sizes.size()));
+    quint32 offset = 6 + 16 * quint32(sizes.size());
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+        ico.append(char(sizes[i] & 0xff)).append(char(sizes[i] & 0xff)); // 256 is written as 0
+        ico.append(char(0)).append(char(0));                             // no palette, reserved
+        put16(1);                                                        // planes
+        put16(32);                                                       // bits per pixel
+        put32(quint32(pngs[i].size()));
+        put32(offset);
+        offset += quint32(pngs[i].size());
+    }
+    for (const QByteArray& png : pngs)
+        ico.append(png);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(ico) == ico.size())
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -372,7 +421,9 @@ int main(int argc, char** argv) {
     const QImage emblem = drawEmblem();
     bool ok =
         save(emblem.convertToFormat(QImage::Format_ARGB32), dir + "emblem-256.png", "PNG", -1);
-    ok = save(smallEmblem(emblem), dir + "emblem.png", "PNG", -1) && ok;
+    const QImage small = smallEmblem(emblem);
+    ok = save(small, dir + "emblem.png", "PNG", -1) && ok;
+    ok = saveIcon(emblem, small, dir + "pellucors.ico") && ok;
     ok = save(drawLogo(), dir + "logo.jpg", "JPEG", 90) && ok;
     return ok ? 0 : 1;
 }

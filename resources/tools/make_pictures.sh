@@ -1,5 +1,6 @@
 #!/bin/sh
-# Rebuilds Pellucors' pictures (emblem.png, emblem-256.png, logo.jpg) in resources/.
+# Rebuilds Pellucors' pictures (emblem.png, emblem-256.png, logo.jpg and the
+# Windows icon pellucors.ico) in resources/.
 # The generator draws them with Qt; its output is the same on every run.
 set -eu
 
@@ -14,4 +15,4 @@ g++ -std=c++20 -O2 -fPIC -o "$tmp/make_pictures" "$here/make_pictures.cpp" \
 
 # No display is needed: Qt draws into memory only.
 QT_QPA_PLATFORM=offscreen "$tmp/make_pictures" "$out"
-echo "wrote $out/emblem.png $out/emblem-256.png $out/logo.jpg"
+echo "wrote $out/emblem.png $out/emblem-256.png $out/logo.jpg $out/pellucors.ico"

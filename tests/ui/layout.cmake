@@ -2,5 +2,4 @@
 # accessible names, at scale 1 and 2.
 pellucors_add_qtest(tst_window_layout SOURCES tst_window_layout.cpp LIBS pellucors_ui)
 add_test(NAME tst_window_layout_scale2 COMMAND tst_window_layout)
-set_tests_properties(tst_window_layout_scale2 PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;QT_SCALE_FACTOR=2" TIMEOUT 300)
+pellucors_test_properties(tst_window_layout_scale2 QT_SCALE_FACTOR=2)

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Printing from the Windows program under wine: Qt's Windows print engine hands
+# the document to the Windows print spooler, which wine passes on to CUPS as
+# PostScript. With a private CUPS scheduler whose queue is the default printer,
+# a log holding the worked wide row prints whole: the company heading and every
+# row, in order, nothing cut at the paper's edge; and a queue that refuses the
+# job gets the printer-error message.
+# Usage, as root: print.sh PATH/TO/print_driver.exe (WINEPREFIX from the caller)
+set -euo pipefail
+
+driver=${1:?usage: print.sh PATH/TO/print_driver.exe}
+here=$(cd "$(dirname "$0")" && pwd)
+cups=$here/../print/cups
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+[[ $(id -u) -eq 0 ]] || fail "the private CUPS scheduler needs root"
+[[ -x /usr/sbin/cupsd ]] || fail "cupsd is not installed (Debian package cups)"
+for tool in wine lpadmin cupsreject ps2pdf pdftotext pdfinfo; do
+  command -v "$tool" >/dev/null ||
+    fail "$tool is not installed (Debian packages wine, cups-client, ghostscript, poppler-utils)"
+done
+
+work=$(mktemp -d /tmp/pellucors-wine-print.XXXXXX)
+chmod 0755 "$work"
+trap '"$cups/stop-spooler.sh" "$work/printer" || true; rm -rf "$work"' EXIT
+# shellcheck source=../print/cups/documents.sh
+source "$cups/documents.sh"
+
+eval "$("$cups/start-spooler.sh" "$work/printer")"
+# The worked row, the widest the log's number forms make, and one more entry.
+# On the real Windows platform (on the session's X display): Qt's Windows
+# print engine then prints text in the printer's fonts, as on Windows.
+CUPS_SERVER=$work/printer/cups.sock QT_QPA_PLATFORM=windows \
+  timeout 180 bash "$here/wine-run.sh" "$driver" --enter X 12345678 1000000 1 button </dev/null |
+  tr -d '\r' >"$work/printed.out" || { cat "$work/printed.out" >&2; fail "print_driver.exe failed"; }
+"$cups/wait-for-jobs.sh" "$work/printer" 1 60
+no_printer_error "$work/printed.out"
+
+expected_lines "$work/printed.out" "$work/expected.txt"
+grep -qxF "X 1.234568E+07 2 K 6172839 9999980" "$work/expected.txt" ||
+  fail "the worked row was not logged as expected"
+job=$work/printer/jobs/job-1.pdf
+head -c 4 "$job" | grep -q '^%!' || fail "wine did not hand CUPS a PostScript document"
+ps2pdf "$job" "$work/job.pdf"
+check_document "$work/job.pdf" "$work/expected.txt" A4
+
+# A queue that refuses the job: the Windows spooler's failure is reported, not
+# a printed document.
+CUPS_SERVER=$work/printer/cups.sock cupsreject -r "closed for the test" pellucors-test
+CUPS_SERVER=$work/printer/cups.sock QT_QPA_PLATFORM=windows \
+  timeout 180 bash "$here/wine-run.sh" "$driver" 1 button </dev/null |
+  tr -d '\r' >"$work/refused.out" || { cat "$work/refused.out" >&2; fail "print_driver.exe failed"; }
+grep -qF $'Printer error!\tThe GPS data could not be printed.\\r\\nThe print spooler did not take the document' \
+  "$work/refused.out" || { cat "$work/refused.out" >&2; fail "a refused job was not reported"; }
+echo "PASS: printed under wine through CUPS, the worked wide row whole; a refused job reported"

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# The Windows tests' wine session: a private prefix, made once (a later run
+# finds it complete), and a private X display, since wine shows even a hidden
+# Qt window through its X driver. The display's number is kept in
+# PREFIX/display for wine-run.sh.
+# Usage: wine-session.sh start|stop PREFIX (WINEDEBUG, WINEDLLOVERRIDES from the caller)
+set -euo pipefail
+action=${1:?usage: wine-session.sh start|stop PREFIX}
+prefix=${2:?usage: wine-session.sh start|stop PREFIX}
+export WINEPREFIX=$prefix
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+stop() {
+  wineserver -k 2>/dev/null || true
+  if [[ -f $prefix/xvfb.pid ]]; then
+    kill "$(cat "$prefix/xvfb.pid")" 2>/dev/null || true
+    rm -f "$prefix/xvfb.pid" "$prefix/display"
+  fi
+}
+
+if [[ $action == stop ]]; then
+  stop
+  exit 0
+fi
+for tool in wine wineserver Xvfb; do
+  command -v "$tool" >/dev/null || fail "$tool is not installed (Debian packages wine, wine64, xvfb)"
+done
+stop
+
+if [[ ! -f $prefix/.pellucors-ready ]]; then
+  rm -rf "$prefix"
+  mkdir -p "$prefix"
+  start=$(date +%s)
+  # No display: wineboot then shows no windows.
+  DISPLAY='' wine wineboot --init >"$prefix/wineboot.log" 2>&1 ||
+    fail "wineboot could not make $prefix: $(tail -n 5 "$prefix/wineboot.log")"
+  wineserver -w
+  touch "$prefix/.pellucors-ready"
+  echo "made the wine prefix $prefix in $(($(date +%s) - start)) s"
+fi
+
+# Xvfb picks a free display itself and writes its number to fd 3.
+setsid Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 \
+  3>"$prefix/display" >"$prefix/xvfb.log" 2>&1 </dev/null &
+echo $! >"$prefix/xvfb.pid"
+for ((i = 0; i < 100; i++)); do
+  [[ -s $prefix/display ]] && break
+  sleep 0.1
+done
+[[ -s $prefix/display ]] || fail "Xvfb did not start: $(cat "$prefix/xvfb.log")"
+# The prefix must run a Windows program: its own command interpreter.
+[[ $(DISPLAY=":$(head -n 1 "$prefix/display")" wine cmd /c echo ready 2>/dev/null | tr -d '\r') == ready ]] ||
+  fail "wine does not run programs in $prefix"
+echo "wine prefix $prefix ready, X display :$(head -n 1 "$prefix/display")"
