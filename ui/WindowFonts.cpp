@@ -23,8 +23,7 @@ QFont SansFont(double points, bool bold) {
         for (const QString& candidate :
              {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
               QStringLiteral("Liberation Sans")}) {
-            if (QFontDatabase::hasFamily(candidate) &&
-                QFontDatabase::isSmoothlyScalable(candidate))
+            if (QFontDatabase::hasFamily(candidate) && QFontDatabase::isSmoothlyScalable(candidate))
                 return candidate;
         }
         return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();

@@ -23,8 +23,10 @@ QString ResolvedFamily(const QString& family) {
     if (Usable(asked))
         return family;
     QStringList candidates{QFontDatabase::systemFont(QFontDatabase::FixedFont).family(),
-                           QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
-                           QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Consolas"),
+                           QStringLiteral("Courier New"),
+                           QStringLiteral("Liberation Mono"),
+                           QStringLiteral("DejaVu Sans Mono"),
+                           QStringLiteral("Consolas"),
                            QStringLiteral("Lucida Console")};
     for (const QString& candidate : QFontDatabase::families()) {
         if (QFontDatabase::isFixedPitch(candidate))
