@@ -3,8 +3,7 @@
 # the document to the Windows print spooler, which wine passes on to CUPS as
 # PostScript. With a private CUPS scheduler whose queue is the default printer,
 # a log holding the worked wide row prints whole: the company heading and every
-# row, in order, nothing cut at the paper's edge; and a queue that refuses the
-# job gets the printer-error message.
+# row, in order, nothing cut at the paper's edge.
 # Usage, as root: print.sh PATH/TO/print_driver.exe (WINEPREFIX from the caller)
 set -euo pipefail
 
@@ -18,7 +17,7 @@ fail() {
 }
 [[ $(id -u) -eq 0 ]] || fail "the private CUPS scheduler needs root"
 [[ -x /usr/sbin/cupsd ]] || fail "cupsd is not installed (Debian package cups)"
-for tool in wine lpadmin cupsreject ps2pdf pdftotext pdfinfo; do
+for tool in wine lpadmin ps2pdf pdftotext pdfinfo; do
   command -v "$tool" >/dev/null ||
     fail "$tool is not installed (Debian packages wine, cups-client, ghostscript, poppler-utils)"
 done
@@ -47,12 +46,4 @@ head -c 4 "$job" | grep -q '^%!' || fail "wine did not hand CUPS a PostScript do
 ps2pdf "$job" "$work/job.pdf"
 check_document "$work/job.pdf" "$work/expected.txt" A4
 
-# A queue that refuses the job: the Windows spooler's failure is reported, not
-# a printed document.
-CUPS_SERVER=$work/printer/cups.sock cupsreject -r "closed for the test" pellucors-test
-CUPS_SERVER=$work/printer/cups.sock QT_QPA_PLATFORM=windows \
-  timeout 180 bash "$here/wine-run.sh" "$driver" 1 button </dev/null |
-  tr -d '\r' >"$work/refused.out" || { cat "$work/refused.out" >&2; fail "print_driver.exe failed"; }
-grep -qF $'Printer error!\tThe GPS data could not be printed.\\r\\nThe print spooler did not take the document' \
-  "$work/refused.out" || { cat "$work/refused.out" >&2; fail "a refused job was not reported"; }
-echo "PASS: printed under wine through CUPS, the worked wide row whole; a refused job reported"
+echo "PASS: printed under wine through CUPS, the worked wide row whole"
