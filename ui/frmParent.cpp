@@ -304,8 +304,8 @@ namespace {
 // The keys with which a text box edits its own text, which it keeps over the
 // menu's shortcuts (Ctrl+X cuts there, Ctrl+A selects all): taken from the
 // user, they would end the program and lose the log, or open About, instead.
-bool IsTextEditingKey(const QObject* watched, const QKeyEvent& key) {
-    const auto* box = qobject_cast<const QLineEdit*>(watched);
+bool IsTextEditingKey(const QWidget* focus, const QKeyEvent& key) {
+    const auto* box = qobject_cast<const QLineEdit*>(focus);
     return box && !box->isReadOnly() &&
            (key.matches(QKeySequence::Cut) || key.matches(QKeySequence::SelectAll) ||
             key.matches(QKeySequence::Copy) || key.matches(QKeySequence::Paste) ||
@@ -316,7 +316,9 @@ bool IsTextEditingKey(const QObject* watched, const QKeyEvent& key) {
 bool frmParent::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride && isActiveWindow()) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (IsTextEditingKey(watched, *key))
+        // The key goes to the window first, then to the widget that has the
+        // keyboard: the text box is known by the keyboard, not the receiver.
+        if (IsTextEditingKey(QApplication::focusWidget(), *key))
             return QMainWindow::eventFilter(watched, event);
         const QKeySequence pressed(key->keyCombination());
         for (const QAction* action : std::as_const(m_menuShortcuts)) {
