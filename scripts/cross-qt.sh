@@ -74,7 +74,7 @@ cmake -S src -B build -G Ninja \
     exit 1
 }
 # A line now and then, so that a long build is seen to go on.
-if ! cmake --build build 2>&1 | tee -a build.log | awk 'NR % 100 == 0 { print > "/dev/stderr" }'; then
+if ! cmake --build build 2>&1 | tee -a build.log | awk '/^\[/ && ++steps % 100 == 0 { print > "/dev/stderr" }'; then
     grep -A20 'FAILED' build.log | grep -v 'warning\|note:\|^ *|' | head -60 >&2
     exit 1
 fi
