@@ -15,6 +15,17 @@ std::string TitleRow() {
 namespace {
 constexpr std::size_t kDesignationWidth = 5;
 
+// The next code point of UTF-8 `text` from `at`, which moves past it; a
+// malformed byte reads as itself.
+char32_t NextCodePoint(std::string_view text, std::size_t& at) {
+    const auto lead = static_cast<unsigned char>(text[at++]);
+    const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+    char32_t code = extra == 0 ? lead : lead & (0x3FU >> extra);
+    for (int i = 0; i < extra && at < text.size(); ++i)
+        code = (code << 6) | (static_cast<unsigned char>(text[at++]) & 0x3FU);
+    return code;
+}
+
 // A column of `width` characters. A text longer than `countedUpTo` characters
 // is counted as that long, so it is followed by width - countedUpTo spaces.
 void AppendColumn(std::string& row, const std::string& text, std::size_t width,
@@ -60,29 +71,13 @@ std::size_t DesignationEnd(std::string_view row) {
     std::size_t end = length;
     if (CharacterCount(row.substr(0, length)) <= kDesignationWidth) {
         end = 0;
-        for (std::size_t characters = 0; end < row.size(); ++end) {
-            if ((static_cast<unsigned char>(row[end]) & 0xC0U) != 0x80U &&
-                characters++ == kDesignationWidth)
-                break;
-        }
+        for (std::size_t column = 0; column < kDesignationWidth && end < row.size(); ++column)
+            NextCodePoint(row, end);
     }
     while (end > 0 && row[end - 1] == ' ')
         --end;
     return end;
 }
-
-namespace {
-// The next code point of UTF-8 `text` from `at`, which moves past it; a
-// malformed byte reads as itself.
-char32_t NextCodePoint(std::string_view text, std::size_t& at) {
-    const auto lead = static_cast<unsigned char>(text[at++]);
-    const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-    char32_t code = extra == 0 ? lead : lead & (0x3FU >> extra);
-    for (int i = 0; i < extra && at < text.size(); ++i)
-        code = (code << 6) | (static_cast<unsigned char>(text[at++]) & 0x3FU);
-    return code;
-}
-} // namespace
 
 bool HasRightToLeftText(std::string_view text) {
     // The blocks whose characters are right-to-left by default, and the

@@ -63,7 +63,7 @@ if [ ! -d src ]; then
     mv src-new src
 fi
 
-echo "Building Qt $version for Windows in $folder (once; about half an hour on 2 cores)" >&2
+echo "Building Qt $version for Windows in $folder (once; about a quarter of an hour on 2 cores)" >&2
 start=$(date +%s)
 cmake -S src -B build -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$folder/toolchain.cmake" \

@@ -4,6 +4,8 @@
 #include <QFontInfo>
 #include <QHash>
 
+#include <algorithm>
+
 namespace pellucors {
 
 namespace {
@@ -22,21 +24,21 @@ QString ResolvedFamily(const QString& family) {
     asked.setStyleHint(QFont::TypeWriter);
     if (Usable(asked))
         return family;
-    QStringList candidates{QFontDatabase::systemFont(QFontDatabase::FixedFont).family(),
-                           QStringLiteral("Courier New"),
-                           QStringLiteral("Liberation Mono"),
-                           QStringLiteral("DejaVu Sans Mono"),
-                           QStringLiteral("Consolas"),
-                           QStringLiteral("Lucida Console")};
-    for (const QString& candidate : QFontDatabase::families()) {
-        if (QFontDatabase::isFixedPitch(candidate))
-            candidates.append(candidate);
-    }
-    for (const QString& candidate : std::as_const(candidates)) {
-        if (QFontDatabase::hasFamily(candidate) && Usable(QFont(candidate)))
+    const QString systemFixed = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+    const auto usable = [](const QString& candidate) {
+        return QFontDatabase::hasFamily(candidate) && Usable(QFont(candidate));
+    };
+    for (const QString& candidate :
+         {systemFixed, QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+          QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Consolas")}) {
+        if (usable(candidate))
             return candidate;
     }
-    return candidates.front();
+    const QStringList families = QFontDatabase::families();
+    const auto any = std::find_if(families.begin(), families.end(), [&](const QString& candidate) {
+        return QFontDatabase::isFixedPitch(candidate) && usable(candidate);
+    });
+    return any != families.end() ? *any : systemFixed;
 }
 } // namespace
 
