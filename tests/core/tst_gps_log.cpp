@@ -392,8 +392,7 @@ void TestGpsLog::designations() {
         Visible(Row(
             {{ToStd(lineNo), spacesAfter}, {"100", 7}, {"4", 5}, {"K", 6}, {"25", 6}, {"30", 0}})));
     QCOMPARE(f.log.Entry(0).lineNo, ToStd(lineNo));
-    // Where a right-to-left designation is laid out apart: the whole of it,
-    // blanks inside included, trailing blanks not.
+    // Where a right-to-left designation is laid out apart: all of it, blanks inside too.
     QCOMPARE(DesignationEnd(f.list.rows.at(1)),
              std::size_t(lineNo.trimmed().size() + (lineNo.startsWith(' ') ? 1 : 0)));
     QCOMPARE(HasRightToLeftText(ToStd(lineNo)), lineNo.startsWith("\xD8"));

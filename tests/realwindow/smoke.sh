@@ -26,9 +26,7 @@ kill -0 "$app_pid" 2>/dev/null || fail "the program ended during the hand-over"
 has_main_window || fail "main window gone after the hand-over"
 
 # The hand-over left the keyboard in the line designation box.
-press_on_main A
-timeout 10 xdotool type --delay 50 2
-timeout 10 xdotool key --clearmodifiers ctrl+a ctrl+x
+press_on_main "A 2 ctrl+a ctrl+x"
 sleep 2
 kill -0 "$app_pid" 2>/dev/null || fail "Ctrl+X in the line designation box ended the program"
 [[ -z $(visible_windows '^About Pellucors$') ]] || fail "Ctrl+A in the line designation box opened About"

@@ -112,17 +112,8 @@ about_title='^About Pellucors$'
 about_window() { visible_windows "$about_title" | head -n1; }
 has_about() { [[ -n $(about_window) ]]; }
 # The keyboard is back in the Line Number box, where Ctrl+A selects its text:
-# About from the Help menu (Alt+H, then A).
-help_about() {
-    press_on_main alt+h
-    sleep 0.5
-    timeout 10 xdotool key --clearmodifiers a
-}
-for attempt in 1 2 3; do
-    help_about
-    wait_for 50 has_about && break
-    echo "Help > About attempt $attempt: not yet"
-done
+# About from the Help menu.
+press_on_main_until "alt+h a" has_about "Help > About" || true
 about=$(about_window)
 [[ -n $about ]] || fail "Help > About opened no window titled About Pellucors"
 centred "About window" "$about"
@@ -134,11 +125,7 @@ shot about "$about"
 about_has_focus() {
     [[ $(timeout 5 xdotool getwindowfocus getwindowname 2>/dev/null) == "About Pellucors" ]]
 }
-for attempt in 1 2 3; do
-    help_about
-    wait_for 50 about_has_focus && break
-    echo "second Help > About attempt $attempt: not yet"
-done
+press_on_main_until "alt+h a" about_has_focus "second Help > About" || true
 about_has_focus || fail "Help > About with the About window open did not bring an About window to the front"
 sleep 1
 count=$(visible_windows "$about_title" | wc -l)

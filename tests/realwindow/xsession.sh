@@ -156,7 +156,9 @@ press_on_main() {
     window=$(main_window)
     [[ -n $window ]] || fail "main window gone before pressing $1"
     focus_window "$window"
-    timeout 10 xdotool key --clearmodifiers "$1"
+    # Several keys, one after the other, as "alt+f x" (File, then Exit).
+    # shellcheck disable=SC2086
+    timeout 10 xdotool key --clearmodifiers --delay 300 $1
 }
 
 # press_on_main_until KEY CONDITION WHAT: presses KEY on the main window until
@@ -183,9 +185,7 @@ program_exited() { ! kill -0 "$app_pid" 2>/dev/null; }
 quit_from_file_menu() {
     local attempt status=0
     for attempt in 1 2 3; do
-        press_on_main alt+f
-        sleep 0.5
-        timeout 10 xdotool key --clearmodifiers x
+        press_on_main "alt+f x"
         if wait_for 50 program_exited; then
             break
         fi

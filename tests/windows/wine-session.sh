@@ -9,10 +9,7 @@ action=${1:?usage: wine-session.sh start|stop PREFIX}
 prefix=${2:?usage: wine-session.sh start|stop PREFIX}
 export WINEPREFIX=$prefix
 
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
 stop() {
   wineserver -k 2>/dev/null || true
@@ -22,10 +19,7 @@ stop() {
   fi
 }
 
-if [[ $action == stop ]]; then
-  stop
-  exit 0
-fi
+[[ $action == start ]] || { stop; exit 0; }
 for tool in wine wineserver Xvfb; do
   command -v "$tool" >/dev/null || fail "$tool is not installed (Debian packages wine, wine64, xvfb)"
 done
@@ -33,14 +27,10 @@ stop
 
 if [[ ! -f $prefix/.pellucors-ready ]]; then
   rm -rf "$prefix"
-  mkdir -p "$prefix"
-  start=$(date +%s)
   # No display: wineboot then shows no windows.
-  DISPLAY='' wine wineboot --init >"$prefix/wineboot.log" 2>&1 ||
-    fail "wineboot could not make $prefix: $(tail -n 5 "$prefix/wineboot.log")"
+  log=$(DISPLAY='' wine wineboot --init 2>&1) || fail "wineboot could not make $prefix: $log"
   wineserver -w
   touch "$prefix/.pellucors-ready"
-  echo "made the wine prefix $prefix in $(($(date +%s) - start)) s"
 fi
 
 # Xvfb picks a free display itself and writes its number to fd 3.

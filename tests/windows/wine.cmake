@@ -4,10 +4,6 @@
 # folder of links on WINEPATH, Qt's plugins through QT_PLUGIN_PATH; the
 # offscreen platform reads its fonts from one folder, here the Linux machine's
 # own faces. Qt Test prints to the console, not to the debugger.
-find_program(PELLUCORS_WINE wine)
-if(NOT PELLUCORS_WINE)
-    message(FATAL_ERROR "The Windows tests need wine (Debian packages wine, wine64)")
-endif()
 set(CMAKE_CROSSCOMPILING_EMULATOR bash ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)
 include(${PROJECT_SOURCE_DIR}/cmake/MingwRuntime.cmake)
 
