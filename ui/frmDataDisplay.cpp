@@ -20,7 +20,13 @@ QListWidget* MakeList(QWidget* parent) {
     auto* list = new WholeRowList(parent);
     list->setObjectName(QStringLiteral("lstGPSData"));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setFont(FixedPitchFont(QStringLiteral("Courier New"), 9.75));
+    QFont font = FixedPitchFont(QStringLiteral("Courier New"), 9.75);
+    // At 100% Windows' font engine rounds each advance to whole pixels
+    // (Courier New's 7.8 to 8), and the heading row came out a pixel wider
+    // than the list. Hinted only vertically, the rows keep the face's own
+    // advances, as at every other scale and on Linux.
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+    list->setFont(font);
     list->SetDesignedGeometry(TwipsRect(240, 120, 5295, 1980));
     const QString tooltip =
         QStringLiteral("Data entered on the Ground Station Calculator will appear here.");

@@ -3,3 +3,13 @@
 pellucors_add_qtest(tst_window_layout SOURCES tst_window_layout.cpp LIBS pellucors_ui)
 add_test(NAME tst_window_layout_scale2 COMMAND tst_window_layout)
 pellucors_test_properties(tst_window_layout_scale2 QT_SCALE_FACTOR=2)
+if(WIN32)
+    # The GPS Data list on Windows' own platform, with its font engine, at the
+    # usual display scales: 100% lays text out in whole pixels.
+    foreach(scale 1 1.25 1.5)
+        add_test(NAME tst_window_layout_windows_${scale}
+            COMMAND tst_window_layout gpsDataListShowsWholeRowsAndTheNewest)
+        pellucors_test_properties(tst_window_layout_windows_${scale}
+            QT_QPA_PLATFORM=windows QT_SCALE_FACTOR=${scale})
+    endforeach()
+endif()
