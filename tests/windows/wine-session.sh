@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # The Windows tests' wine session: a private prefix, made once (a later run
-# finds it complete), and a private X display, since wine shows even a hidden
-# Qt window through its X driver. The display's number is kept in
-# PREFIX/display for wine-run.sh.
-# Usage: wine-session.sh start|stop PREFIX (WINEDEBUG, WINEDLLOVERRIDES from the caller)
+# finds it complete) and given Windows' faces (windows-look.reg), and a private
+# X display, since wine shows even a hidden Qt window through its X driver.
+# The display's number is kept in PREFIX/display for wine-run.sh. `prefix`
+# makes the prefix alone.
+# Usage: wine-session.sh start|stop|prefix PREFIX (WINEDEBUG, WINEDLLOVERRIDES from the caller)
 set -euo pipefail
-action=${1:?usage: wine-session.sh start|stop PREFIX}
-prefix=${2:?usage: wine-session.sh start|stop PREFIX}
+usage="usage: wine-session.sh start|stop|prefix PREFIX"
+action=${1:?$usage}
+prefix=${2:?$usage}
+[[ $action =~ ^(start|stop|prefix)$ ]] || { echo "$usage" >&2; exit 2; }
 export WINEPREFIX=$prefix
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -19,11 +22,11 @@ stop() {
   fi
 }
 
-[[ $action == start ]] || { stop; exit 0; }
+[[ $action != stop ]] || { stop; exit 0; }
 for tool in wine wineserver Xvfb; do
   command -v "$tool" >/dev/null || fail "$tool is not installed (Debian packages wine, wine64, xvfb)"
 done
-stop
+[[ $action == prefix ]] || stop
 
 if [[ ! -f $prefix/.pellucors-ready ]]; then
   rm -rf "$prefix"
@@ -32,6 +35,10 @@ if [[ ! -f $prefix/.pellucors-ready ]]; then
   wineserver -w
   touch "$prefix/.pellucors-ready"
 fi
+# Windows' faces and font smoothing (read by each program as it starts).
+wine regedit /S "$(winepath -w "$(dirname "${BASH_SOURCE[0]}")/windows-look.reg")" ||
+  fail "could not set Windows' faces in $prefix"
+[[ $action == start ]] || exit 0
 
 # Xvfb picks a free display itself and writes its number to fd 3.
 setsid Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 \
