@@ -28,13 +28,14 @@ version=$(sed -n 's/^project(Pellucors VERSION \([0-9.]*\).*/\1/p' CMakeLists.tx
 build=build-windows
 name=pellucors-$version-windows-x64
 
-linux_tools=()
+linux_build=()
 if [[ $mode == test ]]; then
-    # The real-window test reads its screenshot with the Linux build's tools.
+    # The installer test reads its screenshots with the Linux build's tools,
+    # and prints with the Linux build what the Windows program printed.
     [[ -f build/build.ninja ]] ||
         cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELLUCORS_WERROR=ON >/dev/null
-    cmake --build build --target pellucors_grab pellucors_workspace_check
-    linux_tools=(-DPELLUCORS_LINUX_TOOLS="$PWD/build/tests/realwindow")
+    cmake --build build --target pellucors_grab pellucors_workspace_check print_driver
+    linux_build=(-DPELLUCORS_LINUX_BUILD="$PWD/build")
 fi
 
 # -O2, as Qt itself is built: mingw's GCC 12 warns falsely (-Wrestrict) inside
@@ -42,7 +43,7 @@ fi
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
     -DPELLUCORS_WERROR=ON -DBUILD_TESTING="$testing" \
-    "${linux_tools[@]}" >/dev/null
+    "${linux_build[@]}" >/dev/null
 cmake --build "$build"
 
 # The program folder, stripped of symbols as a release is.

@@ -31,7 +31,6 @@ geometry() {
 }
 # within A B: A and B differ by at most 3 pixels.
 within() { (($1 - $2 <= 3 && $2 - $1 <= 3)); }
-is_viewable() { timeout 5 xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 
 # centred NAME ID: the window's middle is the screen's middle.
 centred() {
@@ -87,24 +86,11 @@ shot main-window "$main"
 
 # --- a wrong entry ------------------------------------------------------------
 check_title='^Pellucors - Please check your data!$'
-message_box() { visible_windows "$check_title" | head -n1; }
-has_message_box() { [[ -n $(message_box) ]]; }
+has_message_box() { has_window_titled "$check_title"; }
 # After the hand-over the keyboard is in the empty Line Number box, so Enter
 # asks for a line designation.
 press_on_main_until Return has_message_box Enter || true
-box=$(message_box)
-[[ -n $box ]] || fail "Enter with an empty Line Number brought up no message titled Pellucors - Please check your data!"
-echo "message box $box is up"
-box_closed() { ! is_viewable "$box"; }
-for attempt in 1 2 3; do
-    focus_window "$box"
-    timeout 10 xdotool key --clearmodifiers Return
-    if wait_for 50 box_closed; then
-        break
-    fi
-    echo "Return attempt $attempt: message box still up"
-done
-box_closed || fail "Return did not close the message box"
+message_box_closes_with_return "$check_title"
 has_main_window || fail "main window gone after the message box"
 
 # --- About ----------------------------------------------------------------------

@@ -22,7 +22,15 @@ stop_process() {
     wait "$1" 2>/dev/null || true
 }
 
+# Commands the clean-up runs first, in order (xsession_at_exit COMMAND).
+xsession_exit_commands=()
+xsession_at_exit() { xsession_exit_commands+=("$1"); }
+
 xsession_cleanup() {
+    local command
+    for command in "${xsession_exit_commands[@]}"; do
+        eval "$command" || true
+    done
     [[ -z $app_pid ]] || stop_process "$app_pid"
     [[ -z $compositor_pid ]] || stop_process "$compositor_pid"
     [[ -z $xvfb_pid ]] || stop_process "$xvfb_pid"
@@ -177,6 +185,28 @@ press_on_main_until() {
 }
 
 program_exited() { ! kill -0 "$app_pid" 2>/dev/null; }
+
+is_viewable() { timeout 5 xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+is_closed() { ! is_viewable "$1"; }
+has_window_titled() { [[ -n $(visible_windows "$1") ]]; }
+
+# The message box titled exactly $1 is up, found by its title, and Return
+# closes it (pressed again if the box took the keyboard too late).
+message_box_closes_with_return() {
+    local box attempt
+    wait_for 100 has_window_titled "$1" || fail "no message box titled $1"
+    box=$(visible_windows "$1" | head -n1)
+    echo "message box $box is up"
+    for attempt in 1 2 3; do
+        focus_window "$box"
+        timeout 10 xdotool key --clearmodifiers Return
+        if wait_for 50 is_closed "$box"; then
+            return 0
+        fi
+        echo "Return attempt $attempt: message box still up"
+    done
+    fail "Return did not close the message box titled $1"
+}
 
 # File > Exit from the keyboard (Alt+F, then X) must end the program with
 # status 0. The program may see the focus change after the keys on a busy

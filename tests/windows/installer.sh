@@ -1,43 +1,49 @@
 #!/usr/bin/env bash
-# The Windows installer under wine, on a private X display: a silent install
-# puts the program under Program Files with its Start-menu entry and its entry
-# among the installed programs; the installed pellucors.exe starts, and past
-# the splash's hand-over a screenshot shows the maximised main window with its
-# three child windows at home and nothing else on its workspace; File > Exit
-# ends it with status 0; the silent uninstall removes all of it again. Leaves
-# the screenshot as SCREENSHOT-DIR/windows.png.
-# Usage: installer.sh SETUP.exe PATH/TO/pellucors_grab PATH/TO/pellucors_workspace_check SCREENSHOT-DIR
-# (WINEPREFIX and the other wine variables from the caller)
+# The Windows installer under wine, on a private X display, and the installed
+# program driven from the keyboard as a user would. A silent install puts the
+# program under Program Files with its Start-menu entry and its entry among
+# the installed programs. Past the hand-over a screenshot shows the maximised
+# main window with its three child windows at home and the GPS Data list
+# whole. Then: A1 Tab 25 Tab 5 Enter and Ctrl+P print the row exactly as the
+# Linux build prints it; Ctrl+A Ctrl+X in the Line Number box edit it (no
+# About, no Exit); a length of abc brings the data check message, which Enter
+# closes; File > Exit ends the program with status 0; the silent uninstall
+# removes all of it again. Last, in a fresh prefix at 150% (LogPixels 144),
+# the installed program's windows and list are whole too. Leaves the
+# screenshots as SCREENSHOT-DIR/windows.png and windows-150.png.
+# Usage, as root: installer.sh SETUP.exe LINUX-BUILD-DIR SCREENSHOT-DIR
+# (LINUX-BUILD-DIR holds the Linux build's pellucors_grab,
+# pellucors_workspace_check and print_driver; WINEPREFIX and the other wine
+# variables from the caller)
+# shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 
-usage="usage: installer.sh SETUP.exe GRAB WORKSPACE_CHECK SCREENSHOT-DIR"
+usage="usage: installer.sh SETUP.exe LINUX-BUILD-DIR SCREENSHOT-DIR"
 setup=${1:?$usage}
-grab=${2:?$usage}
-check=${3:?$usage}
-shots=${4:?$usage}
+linux=${2:?$usage}
+shots=${3:?$usage}
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+cups=$here/../print/cups
+grab=$linux/tests/realwindow/pellucors_grab
+check=$linux/tests/realwindow/pellucors_workspace_check
+linux_driver=$linux/tests/print/print_driver
 [[ -f $setup ]] || { echo "FAIL: no installer $setup (scripts/windows.sh writes it)" >&2; exit 1; }
-for program in "$grab" "$check"; do
+for program in "$grab" "$check" "$linux_driver"; do
     [[ -x $program ]] || { echo "FAIL: not an executable: $program" >&2; exit 1; }
 done
+[[ $(id -u) -eq 0 ]] || { echo "FAIL: the private CUPS scheduler needs root" >&2; exit 1; }
 mkdir -p "$shots"
 # shellcheck source=../realwindow/xsession.sh
-source "$(dirname "${BASH_SOURCE[0]}")/../realwindow/xsession.sh"
-require_tools wine wineserver Xvfb xdotool xwininfo xprop
-
-folder="$WINEPREFIX/drive_c/Program Files/Pellucors"
-shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Pellucors.lnk"
+source "$here/../realwindow/xsession.sh"
+# shellcheck source=installed.sh
+source "$here/installed.sh"
+# shellcheck source=../print/cups/documents.sh
+source "$cups/documents.sh"
+require_tools wine wineserver Xvfb xdotool xwininfo xprop cupsd lpadmin ps2pdf pdftotext
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pellucors'
-registry_value() {
-    wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z_]* *//p"
-}
+work=$xsession_dir
 
-# Wine as the window manager, as Windows is its own: a virtual desktop as
-# large as the display, in a wine session of this display alone.
-wineserver -k 2>/dev/null || true
-wineserver -w
-start_xvfb 1280x1024
-wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
-wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null
+wine_desktop
 
 # --- Silent install, as an administrator would run it.
 wine "$(winepath -w "$setup")" /S || fail "the installer ended with status $?"
@@ -45,20 +51,38 @@ wineserver -w
 for file in pellucors.exe uninstall.exe platforms/qwindows.dll "$shortcut"; do
     [[ -f $file || -f $folder/$file ]] || fail "the installer did not install $file"
 done
-[[ $(registry_value DisplayName) == Pellucors && $(registry_value DisplayVersion) == 1.0.0 &&
-    -n $(registry_value Publisher) ]] || fail "no entry with version and publisher among the installed programs"
+[[ $(registry_value "$key" DisplayName) == Pellucors && $(registry_value "$key" DisplayVersion) == 1.0.0 &&
+    -n $(registry_value "$key" Publisher) ]] || fail "no entry with version and publisher among the installed programs"
 echo "installed in $folder"
 
-# --- The installed program, past the hand-over.
-app_started_ms=$(now_ms)
-wine 'C:\Program Files\Pellucors\pellucors.exe' >"$xsession_dir/app.log" 2>&1 &
-app_pid=$!
-wait_for 300 has_main_window || fail "no top-level window named Pellucors"
-sleep 8
-kill -0 "$app_pid" 2>/dev/null || fail "the program ended during the hand-over"
-"$grab" "$shots/windows.png" || fail "no screenshot"
-"$check" "$shots/windows.png" || fail "the screenshot does not show the main window with its three child windows at home"
+# --- The installed program, past the hand-over, printing through a private
+# CUPS scheduler whose queue wine's spooler takes as the default printer.
+chmod 0755 "$work"
+eval "$("$cups/start-spooler.sh" "$work/printer")"
+xsession_at_exit "$(printf '%q ' "$cups/stop-spooler.sh" "$work/printer")"
+start_installed "$shots/windows.png"
 
+# The hand-over left the keyboard in the Line Number box.
+press_on_main "A 1 Tab 2 5 Tab 5 Return ctrl+p"
+"$cups/wait-for-jobs.sh" "$work/printer" 1 60
+CUPS_STATEDIR=$work/printer/state QT_QPA_PLATFORM=offscreen timeout 120 "$linux_driver" --enter A1 25 5 0 menu </dev/null >"$work/linux.out" ||
+    fail "the Linux build's print_driver failed"
+"$cups/wait-for-jobs.sh" "$work/printer" 2 60
+ps2pdf "$work/printer/jobs/job-1.pdf" "$work/windows.pdf"
+document_lines "$work/windows.pdf" >"$work/windows.txt"
+grep -q '^A1 ' "$work/windows.txt" || fail "the printed job holds no row A1: $(cat "$work/windows.txt")"
+diff -u <(document_lines "$work/printer/jobs/job-2.pdf") "$work/windows.txt" ||
+    fail "the Windows program printed its row otherwise than the Linux build"
+echo "typed A1, 25, 5 and printed: the job is as the Linux build prints it"
+
+press_on_main "A 2 ctrl+a ctrl+x"
+sleep 2
+kill -0 "$app_pid" 2>/dev/null || fail "Ctrl+X in the Line Number box ended the program"
+[[ -z $(visible_windows '^About Pellucors$') ]] || fail "Ctrl+A in the Line Number box opened About"
+echo "Ctrl+A, Ctrl+X in the Line Number box: the program runs on"
+
+press_on_main "A 2 Tab a b c Tab 5 Return"
+message_box_closes_with_return '^Pellucors - Please check your data!$'
 quit_from_file_menu
 
 # --- Silent uninstall; the uninstaller finishes from a copy of itself.
@@ -66,5 +90,16 @@ wine 'C:\Program Files\Pellucors\uninstall.exe' /S || fail "the uninstaller ende
 wineserver -w
 [[ ! -e $folder ]] || fail "the uninstaller left $(find "$folder" | head -n 5)"
 [[ ! -e $shortcut ]] || fail "the uninstaller left the Start-menu entry"
-[[ -z $(registry_value DisplayName) ]] || fail "the uninstaller left the installed-programs entry"
-echo "PASS: silent install, the program up past the hand-over, File > Exit, silent uninstall"
+[[ -z $(registry_value "$key" DisplayName) ]] || fail "the uninstaller left the installed-programs entry"
+
+# --- 150%, in a prefix of its own.
+WINEPREFIX=$work/prefix-150
+xsession_at_exit "WINEPREFIX=$(printf %q "$WINEPREFIX") wineserver -k"
+bash "$here/wine-session.sh" prefix "$WINEPREFIX" >/dev/null
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
+wine_desktop
+wine "$(winepath -w "$setup")" /S || fail "the installer ended with status $? at 150%"
+wineserver -w
+start_installed "$shots/windows-150.png" 1.5
+quit_from_file_menu
+echo "PASS: silent install; typed, printed, edited and checked from the keyboard; File > Exit; silent uninstall; whole at 150%"

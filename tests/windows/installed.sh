@@ -1,0 +1,43 @@
+# Shell functions shared by the tests of the installed Windows program under
+# wine: a wine session of its own on a private X display, the installed
+# program started and checked from a screenshot, and the registry. Source
+# after ../realwindow/xsession.sh, with $grab and $check set to the Linux
+# build's pellucors_grab and pellucors_workspace_check (WINEPREFIX and the
+# wine variables from the caller). Sets $folder and $shortcut, where the
+# program and its Start-menu entry are installed.
+# shellcheck shell=bash disable=SC2034,SC2154
+
+folder="$WINEPREFIX/drive_c/Program Files/Pellucors"
+shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Pellucors.lnk"
+
+# registry_value KEY NAME: the value's data, or nothing.
+registry_value() {
+    wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
+}
+
+# Wine as the window manager, as Windows is its own: a virtual desktop as
+# large as the display, in a wine session of this prefix alone. Starts the
+# display if there is none yet.
+wine_desktop() {
+    wineserver -k 2>/dev/null || true
+    wineserver -w
+    [[ -n $xvfb_pid ]] || start_xvfb 1280x1024
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null
+}
+
+# start_installed SHOT [SCALE]: starts the installed pellucors.exe; past the
+# splash's hand-over a screenshot, left as SHOT, must show the maximised main
+# window with its three child windows at home, nothing else on its
+# workspace, and the GPS Data list with no horizontal scroll bar.
+start_installed() {
+    app_started_ms=$(now_ms)
+    wine 'C:\Program Files\Pellucors\pellucors.exe' >"$xsession_dir/app.log" 2>&1 &
+    app_pid=$!
+    wait_for 300 has_main_window || fail "no top-level window named Pellucors"
+    sleep 8
+    kill -0 "$app_pid" 2>/dev/null || fail "the program ended during the hand-over"
+    "$grab" "$1" || fail "no screenshot"
+    "$check" "$1" "${2:-1}" ||
+        fail "the screenshot $1 does not show the main window with its three child windows at home and the whole list"
+}
