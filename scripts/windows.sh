@@ -2,6 +2,8 @@
 # Builds Pellucors for 64-bit Windows on Debian 12 and writes, in build-windows/:
 #   pellucors-<version>-windows-x64-setup.exe  the installer (per machine, under
 #                                              Program Files; /S installs silently)
+#   pellucors-<version>-windows-x64.msi        the same, as a Windows Installer
+#                                              package for central deployment
 #   pellucors-<version>-windows-x64.zip        the same program, runnable from
 #                                              any folder
 # The first run builds Qt for Windows from Debian's own source into a cache
@@ -71,9 +73,13 @@ makensis -V2 -NOCD \
     -DVENDOR="$(sed -n 's/^set(PELLUCORS_VENDOR "\(.*\)")$/\1/p' CMakeLists.txt)" \
     -DPROGRAM_DIR="$PWD/$stage" -DICON="$PWD/resources/pellucors.ico" \
     -DUNINSTALL_LIST="$PWD/$uninstall_list" -DOUTFILE="$PWD/$build/$name-setup.exe" \
+    -DUPGRADE_CODE="$(sed -n 's/.*UpgradeCode="\([^"]*\)".*/\1/p' resources/windows/pellucors.wxs)" \
     resources/windows/pellucors.nsi
 
+bash scripts/windows-msi.sh "$stage" "$version" "$build/$name.msi"
+
 echo "wrote $build/$name-setup.exe ($(du -k "$build/$name-setup.exe" | cut -f1) KiB)"
+echo "wrote $build/$name.msi ($(du -k "$build/$name.msi" | cut -f1) KiB)"
 echo "wrote $build/$name.zip ($(du -k "$build/$name.zip" | cut -f1) KiB)"
 
 if [[ $mode == test ]]; then
