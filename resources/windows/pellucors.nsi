@@ -4,7 +4,8 @@
 ;   makensis -DVERSION=1.0.0 -DVENDOR=... -DPROGRAM_DIR=folder -DICON=file
 ;            -DUNINSTALL_LIST=file -DOUTFILE=file pellucors.nsi
 ; where UNINSTALL_LIST holds a Delete line for each installed file and an
-; RMDir line for each folder, deepest first.
+; RMDir line for each folder, deepest first, and UPGRADE_CODE is the MSI's
+; (resources/windows/pellucors.wxs).
 
 Unicode true
 ; A 64-bit installer: it runs where the 64-bit program runs, and writes the
@@ -34,6 +35,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright 2026 ${VENDOR}"
 
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
+!include "LogicLib.nsh"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !insertmacro MUI_PAGE_DIRECTORY
@@ -47,6 +49,14 @@ Function .onInit
     ; Per machine: the Start-menu entry is for all users, in the 64-bit view.
     SetShellVarContext all
     SetRegView 64
+    ; Installed from the MSI as well, the two entries would share one folder,
+    ; and removing either would break the other.
+    System::Call 'msi::MsiEnumRelatedProductsW(w "{${UPGRADE_CODE}}", i 0, i 0, w .r0) i .r1'
+    ${If} $1 == 0
+        MessageBox MB_ICONSTOP|MB_OK "Pellucors is already installed from its Windows Installer package (MSI). Uninstall that first, from the installed programs." /SD IDOK
+        SetErrorLevel 2
+        Abort
+    ${EndIf}
 FunctionEnd
 
 Function un.onInit
