@@ -10,9 +10,9 @@
 #include "ProgramFixture.h"
 #include "platform/qt/QtPrinterService.h"
 #include "print/GpsDataPrintout.h"
-#include "ui/frmDataDisplay.h"
-#include "ui/frmGPS_ErrorCal.h"
-#include "ui/frmGroundStationCal.h"
+#include "ui/windows/frmDataDisplay.h"
+#include "ui/windows/frmGPS_ErrorCal.h"
+#include "ui/windows/frmGroundStationCal.h"
 
 #include <QFileInfo>
 #include <QLabel>

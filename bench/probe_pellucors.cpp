@@ -1,9 +1,9 @@
-// Pellucors started exactly as ui/main.cpp starts it, under the start-up
+// Pellucors started exactly as ui/shell/main.cpp starts it, under the start-up
 // probe. The production binary carries no probe.
 #include "StartupProbe.h"
-#include "ui/Application.h"
-#include "ui/ProgramStart.h"
-#include "ui/QtPlatform.h"
+#include "ui/shell/Application.h"
+#include "ui/shell/ProgramStart.h"
+#include "ui/shell/QtPlatform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -231,7 +231,7 @@ uncommitted changes in the tree). Not part of the tests; re-run it to refresh th
 | load average (1, 5, 15 min) | before $load_before; after $load_after |
 | build | Release (\`build-bench/\`, -DPELLUCORS_BENCH=ON) |
 
-The programs: **pellucors** is the real program started as \`ui/main.cpp\` starts it
+The programs: **pellucors** is the real program started as \`ui/shell/main.cpp\` starts it
 (\`bench/probe_pellucors.cpp\`, linking the same \`pellucors_ui\` library; the production
 binary carries no probe); **baseline** is a \`QMainWindow\` with an empty \`QMdiArea\` and three
 empty child windows, nothing else; **captions** is the baseline with titled child windows and a

@@ -14,10 +14,10 @@
 #include "platform/AppInfoService.h"
 #include "platform/MessageService.h"
 #include "platform/qt/QtPrinterService.h"
-#include "ui/Application.h"
-#include "ui/frmDataDisplay.h"
-#include "ui/frmGroundStationCal.h"
-#include "ui/frmParent.h"
+#include "ui/shell/Application.h"
+#include "ui/windows/frmDataDisplay.h"
+#include "ui/windows/frmGroundStationCal.h"
+#include "ui/windows/frmParent.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -5,7 +5,7 @@
 // compositor's screenshots. SCALE is the display's (1.5 for 150%).
 // Usage: pellucors_workspace_check SHOT.png [SCALE]
 
-#include "ui/Twips.h"
+#include "ui/controls/Twips.h"
 
 #include <QImage>
 #include <QRect>

@@ -3,8 +3,8 @@
 #include "FakeAppInfo.h"
 #include "FakeMessageService.h"
 #include "RecordingPrinter.h"
-#include "ui/Application.h"
-#include "ui/frmParent.h"
+#include "ui/shell/Application.h"
+#include "ui/windows/frmParent.h"
 
 #include <QApplication>
 #include <QTest>

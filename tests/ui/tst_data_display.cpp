@@ -3,9 +3,9 @@
 // from the Print button and from File > Print.
 
 #include "ProgramFixture.h"
-#include "ui/RowDirectionDelegate.h"
-#include "ui/frmDataDisplay.h"
-#include "ui/frmGroundStationCal.h"
+#include "ui/controls/RowDirectionDelegate.h"
+#include "ui/windows/frmDataDisplay.h"
+#include "ui/windows/frmGroundStationCal.h"
 
 #include <QAction>
 #include <QFontInfo>

@@ -1,6 +1,6 @@
 #include "ProgramFixture.h"
-#include "ui/frmGPS_ErrorCal.h"
-#include "ui/frmGroundStationCal.h"
+#include "ui/windows/frmGPS_ErrorCal.h"
+#include "ui/windows/frmGroundStationCal.h"
 
 #include <QAction>
 #include <QApplication>

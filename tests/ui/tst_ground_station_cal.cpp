@@ -1,6 +1,6 @@
 #include "ProgramFixture.h"
-#include "ui/frmDataDisplay.h"
-#include "ui/frmGroundStationCal.h"
+#include "ui/windows/frmDataDisplay.h"
+#include "ui/windows/frmGroundStationCal.h"
 
 #include <QAction>
 #include <QApplication>

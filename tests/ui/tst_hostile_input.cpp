@@ -6,9 +6,9 @@
 #include "core/GpsLog.h"
 #include "core/NumericInput.h"
 #include "platform/ListService.h"
-#include "ui/frmDataDisplay.h"
-#include "ui/frmGPS_ErrorCal.h"
-#include "ui/frmGroundStationCal.h"
+#include "ui/windows/frmDataDisplay.h"
+#include "ui/windows/frmGPS_ErrorCal.h"
+#include "ui/windows/frmGroundStationCal.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -2,7 +2,7 @@
 // marks, Home Position, About, the hand-over and shut-down.
 
 #include "ProgramFixture.h"
-#include "ui/frmAbout.h"
+#include "ui/windows/frmAbout.h"
 
 #include <QAction>
 #include <QApplication>

@@ -12,10 +12,10 @@
 #include "core/ListRow.h"
 #include "core/NumericInput.h"
 #include "platform/ListService.h"
-#include "ui/frmAbout.h"
-#include "ui/frmDataDisplay.h"
-#include "ui/frmGPS_ErrorCal.h"
-#include "ui/frmGroundStationCal.h"
+#include "ui/windows/frmAbout.h"
+#include "ui/windows/frmDataDisplay.h"
+#include "ui/windows/frmGPS_ErrorCal.h"
+#include "ui/windows/frmGroundStationCal.h"
 
 #include <QAction>
 #include <QLabel>

@@ -3,12 +3,12 @@
 // light face under a dark desktop, and About centred by its whole frame.
 
 #include "ProgramFixture.h"
-#include "ui/Centring.h"
-#include "ui/LazyIconEngine.h"
-#include "ui/Pictures.h"
-#include "ui/frmAbout.h"
-#include "ui/frmGroundStationCal.h"
-#include "ui/frmSplash.h"
+#include "ui/controls/Centring.h"
+#include "ui/controls/LazyIconEngine.h"
+#include "ui/controls/Pictures.h"
+#include "ui/windows/frmAbout.h"
+#include "ui/windows/frmGroundStationCal.h"
+#include "ui/windows/frmSplash.h"
 
 #include <QAction>
 #include <QApplication>

@@ -6,13 +6,13 @@
 // child window.
 
 #include "ProgramFixture.h"
-#include "ui/ResultBox.h"
-#include "ui/Twips.h"
-#include "ui/frmAbout.h"
-#include "ui/frmDataDisplay.h"
-#include "ui/frmGPS_ErrorCal.h"
-#include "ui/frmGroundStationCal.h"
-#include "ui/frmSplash.h"
+#include "ui/controls/ResultBox.h"
+#include "ui/controls/Twips.h"
+#include "ui/windows/frmAbout.h"
+#include "ui/windows/frmDataDisplay.h"
+#include "ui/windows/frmGPS_ErrorCal.h"
+#include "ui/windows/frmGroundStationCal.h"
+#include "ui/windows/frmSplash.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -1,11 +1,11 @@
 #include "frmSplash.h"
 
-#include "Controls.h"
-#include "LightPalette.h"
-#include "Pictures.h"
-#include "Twips.h"
-#include "WindowFonts.h"
 #include "platform/AppInfoService.h"
+#include "ui/controls/Controls.h"
+#include "ui/controls/LightPalette.h"
+#include "ui/controls/Pictures.h"
+#include "ui/controls/Twips.h"
+#include "ui/controls/WindowFonts.h"
 
 #include <QCloseEvent>
 #include <QFrame>

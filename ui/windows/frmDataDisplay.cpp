@@ -1,13 +1,13 @@
 #include "frmDataDisplay.h"
 
-#include "Controls.h"
-#include "Twips.h"
-#include "WholeRowList.h"
-#include "WindowFonts.h"
 #include "core/GpsLog.h"
 #include "core/ListRow.h"
 #include "platform/MessageService.h"
 #include "platform/qt/FixedPitchFont.h"
+#include "ui/controls/Controls.h"
+#include "ui/controls/Twips.h"
+#include "ui/controls/WholeRowList.h"
+#include "ui/controls/WindowFonts.h"
 
 #include <QGroupBox>
 #include <QListWidget>

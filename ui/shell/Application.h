@@ -2,7 +2,7 @@
 
 #include "OpenMessageBoxes.h"
 #include "core/GpsLog.h"
-#include "frmParent.h"
+#include "ui/windows/frmParent.h"
 
 #include <QPointer>
 

@@ -1,12 +1,12 @@
 #include "frmAbout.h"
 
-#include "Centring.h"
-#include "Controls.h"
-#include "LightPalette.h"
-#include "Pictures.h"
-#include "Twips.h"
-#include "WindowFonts.h"
 #include "platform/AppInfoService.h"
+#include "ui/controls/Centring.h"
+#include "ui/controls/Controls.h"
+#include "ui/controls/LightPalette.h"
+#include "ui/controls/Pictures.h"
+#include "ui/controls/Twips.h"
+#include "ui/controls/WindowFonts.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "ChildWindow.h"
-#include "DefaultButtons.h"
 #include "platform/qt/QtListService.h"
 #include "print/GpsDataPrintout.h"
+#include "ui/controls/DefaultButtons.h"
 
 #include <QWidget>
 

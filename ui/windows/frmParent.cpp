@@ -1,14 +1,14 @@
 #include "frmParent.h"
 
-#include "AccessKeys.h"
-#include "ChildWindowStyle.h"
-#include "Pictures.h"
-#include "Twips.h"
 #include "frmAbout.h"
 #include "frmDataDisplay.h"
 #include "frmGPS_ErrorCal.h"
 #include "frmGroundStationCal.h"
 #include "platform/AppInfoService.h"
+#include "ui/controls/AccessKeys.h"
+#include "ui/controls/ChildWindowStyle.h"
+#include "ui/controls/Pictures.h"
+#include "ui/controls/Twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,17 +1,17 @@
 #include "frmGroundStationCal.h"
 
-#include "CalculationError.h"
-#include "Controls.h"
-#include "ResultBox.h"
-#include "Twips.h"
-#include "UnitOptions.h"
-#include "WindowFonts.h"
 #include "core/ArithmeticError.h"
 #include "core/CheckedArithmetic.h"
 #include "core/GpsLog.h"
 #include "core/NumberText.h"
 #include "core/SurveyMath.h"
 #include "platform/MessageService.h"
+#include "ui/controls/CalculationError.h"
+#include "ui/controls/Controls.h"
+#include "ui/controls/ResultBox.h"
+#include "ui/controls/Twips.h"
+#include "ui/controls/UnitOptions.h"
+#include "ui/controls/WindowFonts.h"
 
 #include <QGroupBox>
 #include <QLabel>

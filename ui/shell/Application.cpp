@@ -1,7 +1,7 @@
 #include "Application.h"
 
-#include "frmDataDisplay.h"
-#include "frmSplash.h"
+#include "ui/windows/frmDataDisplay.h"
+#include "ui/windows/frmSplash.h"
 
 #include <QTimer>
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "ChildWindow.h"
-#include "DefaultButtons.h"
 #include "core/DistanceUnit.h"
 #include "core/NumericInput.h"
+#include "ui/controls/DefaultButtons.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "frmParent.h"
 #include "platform/qt/QtAppInfoService.h"
 #include "platform/qt/QtMessageService.h"
+#include "ui/windows/frmParent.h"
 
 namespace pellucors {
 
