@@ -34,41 +34,30 @@ wine_desktop
 
 # Windows Installer puts a per-machine package's Start-menu entry in the
 # menu of all users; wine's puts it in the installing user's.
-start_menu_entry() {
-    find "$shortcut" "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/Pellucors.lnk \
-        2>/dev/null | head -n 1
-}
-# The keys of the entries named Pellucors among the installed programs.
-entries() {
-    wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null | tr -d '\r' |
-        awk '/^HKEY/ { key = $0 } /^ +DisplayName +REG_SZ +Pellucors$/ { print key }'
-}
+menu_entries=("$shortcut" "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs)
 msiexec() {
     wine msiexec "$@" /qn /l*v "$(winepath -w "$xsession_dir/msiexec.log")" ||
         fail "msiexec $* ended with status $?: $(tail -n 20 "$xsession_dir/msiexec.log")"
     wineserver -w
 }
-# installed VERSION: one entry, of VERSION, with publisher and icon, and the
-# program folder and Start-menu entry. Sets $code, the entry's product code.
+# installed VERSION, or installed none: the entries among the installed
+# programs named Pellucors, the program folder and the Start-menu entry are
+# one of VERSION, or none at all. Sets $code, the entry's product code.
 installed() {
-    local key
-    [[ $(entries | wc -l) -eq 1 ]] || fail "not one entry among the installed programs: $(entries)"
-    key=$(entries)
-    code=${key##*\\}
-    [[ $(registry_value "$key" DisplayVersion) == "$1" && -n $(registry_value "$key" Publisher) ]] ||
-        fail "the entry $key shows no version $1 and publisher"
-    [[ -f $WINEPREFIX/drive_c/windows/Installer/$code/pellucors.ico ]] || fail "the entry $key has no icon"
-    for file in pellucors.exe platforms/qwindows.dll styles/qwindowsvistastyle.dll; do
-        [[ -f $folder/$file ]] || fail "the package did not install $file"
-    done
-    [[ -n $(start_menu_entry) ]] || fail "the package made no Start-menu entry"
+    local keys menu
+    keys=$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
+        tr -d '\r' | awk '/^HKEY/ { key = $0 } /^ +DisplayName +REG_SZ +Pellucors$/ { print key }')
+    menu=$(find "${menu_entries[@]}" -name Pellucors.lnk 2>/dev/null || true)
+    if [[ $1 == none ]]; then
+        [[ -z $keys && -z $menu && ! -e $folder ]] || fail "left behind: $keys $menu $(find "$folder" | head -n 3)"
+        return
+    fi
+    [[ $(wc -l <<<"$keys") -eq 1 && $(registry_value "$keys" DisplayVersion) == "$1" &&
+        -n $(registry_value "$keys" Publisher) ]] || fail "not one entry of version $1 with its publisher: $keys"
+    [[ -f $folder/pellucors.exe && -f $folder/platforms/qwindows.dll && -n $menu ]] ||
+        fail "no program folder or Start-menu entry"
+    code=${keys##*\\}
     echo "version $1 installed, entry $code"
-}
-removed() {
-    [[ ! -e $folder ]] || fail "msiexec /x $1 left $(find "$folder" | head -n 5)"
-    [[ -z $(start_menu_entry) ]] || fail "msiexec /x $1 left the Start-menu entry"
-    [[ -z $(entries) ]] || fail "msiexec /x $1 left the installed-programs entry"
-    echo "removed with msiexec /x $1"
 }
 
 version=${msi##*/pellucors-}
@@ -83,11 +72,10 @@ newer=${version%.*}.$((${version##*.} + 1))
 bash "$here/../../scripts/windows-msi.sh" "$program" "$newer" "$xsession_dir/newer.msi"
 msiexec /i "$(winepath -w "$xsession_dir/newer.msi")"
 installed "$newer"
-
 msiexec /x "$(winepath -w "$xsession_dir/newer.msi")"
-removed "the package"
+installed none
 msiexec /i "$(winepath -w "$xsession_dir/newer.msi")"
 installed "$newer"
 msiexec /x "$code"
-removed "the product code"
+installed none
 echo "PASS: silent install, the program up, major upgrade to $newer, silent removal by package and by product code"
