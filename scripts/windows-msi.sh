@@ -7,6 +7,7 @@
 # (scripts/windows.sh runs it; the MSI test runs it again with a higher VERSION)
 set -euo pipefail
 export LC_ALL=C # the same order of files at every build
+shopt -s nullglob
 usage="usage: windows-msi.sh PROGRAM-FOLDER VERSION OUTPUT.msi"
 folder=$(cd "${1:?$usage}" && pwd)
 version=${2:?$usage}

@@ -1,7 +1,8 @@
 # Shell functions shared by the real-window scripts: a private Xvfb display,
 # the program running on it, and waits that always end. Source this file from
 # a bash script running with `set -euo pipefail`; it installs the clean-up
-# trap itself, so callers must not set their own EXIT trap.
+# trap itself, so a caller with an EXIT trap of its own calls xsession_cleanup
+# from it.
 # shellcheck shell=bash
 
 xsession_dir=$(mktemp -d)
@@ -22,15 +23,7 @@ stop_process() {
     wait "$1" 2>/dev/null || true
 }
 
-# Commands the clean-up runs first, in order (xsession_at_exit COMMAND).
-xsession_exit_commands=()
-xsession_at_exit() { xsession_exit_commands+=("$1"); }
-
 xsession_cleanup() {
-    local command
-    for command in "${xsession_exit_commands[@]}"; do
-        eval "$command" || true
-    done
     [[ -z $app_pid ]] || stop_process "$app_pid"
     [[ -z $compositor_pid ]] || stop_process "$compositor_pid"
     [[ -z $xvfb_pid ]] || stop_process "$xvfb_pid"

@@ -4,8 +4,7 @@ pellucors_add_qtest(tst_window_layout SOURCES tst_window_layout.cpp LIBS pelluco
 add_test(NAME tst_window_layout_scale2 COMMAND tst_window_layout)
 pellucors_test_properties(tst_window_layout_scale2 QT_SCALE_FACTOR=2)
 if(WIN32)
-    # The GPS Data list on Windows' own platform, with its font engine, at the
-    # usual display scales: 100% lays text out in whole pixels.
+    # The GPS Data list on Windows' own platform and font engine, at 100, 125 and 150%.
     foreach(scale 1 1.25 1.5)
         add_test(NAME tst_window_layout_windows_${scale}
             COMMAND tst_window_layout gpsDataListShowsWholeRowsAndTheNewest)

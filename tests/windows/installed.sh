@@ -1,10 +1,6 @@
-# Shell functions shared by the tests of the installed Windows program under
-# wine: a wine session of its own on a private X display, the installed
-# program started and checked from a screenshot, and the registry. Source
-# after ../realwindow/xsession.sh, with $grab and $check set to the Linux
-# build's pellucors_grab and pellucors_workspace_check (WINEPREFIX and the
-# wine variables from the caller). Sets $folder and $shortcut, where the
-# program and its Start-menu entry are installed.
+# Shell functions of the tests of the installed Windows program under wine.
+# Source after ../realwindow/xsession.sh, with $grab and $check the Linux
+# build's pellucors_grab and pellucors_workspace_check and WINEPREFIX set.
 # shellcheck shell=bash disable=SC2034,SC2154
 
 folder="$WINEPREFIX/drive_c/Program Files/Pellucors"
@@ -26,10 +22,8 @@ wine_desktop() {
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null
 }
 
-# start_installed SHOT [SCALE]: starts the installed pellucors.exe; past the
-# splash's hand-over a screenshot, left as SHOT, must show the maximised main
-# window with its three child windows at home, nothing else on its
-# workspace, and the GPS Data list with no horizontal scroll bar.
+# start_installed SHOT [SCALE]: the installed pellucors.exe, past the
+# hand-over, with its three child windows at home in the screenshot SHOT.
 start_installed() {
     app_started_ms=$(now_ms)
     wine 'C:\Program Files\Pellucors\pellucors.exe' >"$xsession_dir/app.log" 2>&1 &
@@ -39,5 +33,5 @@ start_installed() {
     kill -0 "$app_pid" 2>/dev/null || fail "the program ended during the hand-over"
     "$grab" "$1" || fail "no screenshot"
     "$check" "$1" "${2:-1}" ||
-        fail "the screenshot $1 does not show the main window with its three child windows at home and the whole list"
+        fail "the screenshot $1 does not show the main window with its three child windows at home"
 }

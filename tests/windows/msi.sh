@@ -1,14 +1,12 @@
 #!/usr/bin/env bash
-# The MSI under wine's Windows Installer, as an office's IT deploys it, in a
-# fresh prefix on a private X display: `msiexec /i PACKAGE /qn` installs the
-# program folder, the Start-menu entry and one entry among the installed
-# programs, and the installed program starts with its windows whole; an MSI of
-# a higher version, built here from the same sources, replaces it and leaves
-# one entry of that version; `msiexec /x` with /qn removes all of it, given
-# the package, and given the product code from the entry.
+# The MSI as an office's IT deploys it, in a fresh wine prefix at 150%
+# (LogPixels 144): `msiexec /i PACKAGE /qn` installs folder, Start-menu entry
+# and one installed-programs entry, and the program starts with its windows
+# whole (SCREENSHOT-DIR/windows-150.png); the next version, built here from the
+# same sources, replaces it; `msiexec /x /qn` removes it all, given the package
+# and given the product code.
 # Usage: msi.sh PACKAGE.msi PROGRAM-FOLDER LINUX-BUILD-DIR SCREENSHOT-DIR
-# (PROGRAM-FOLDER: the folder the package was built from; LINUX-BUILD-DIR and
-# the wine variables as for installer.sh)
+# (PROGRAM-FOLDER: what the package holds; the rest as for installer.sh)
 # shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 
@@ -26,8 +24,8 @@ mkdir -p "$shots"
 source "$here/../realwindow/xsession.sh"
 require_tools wine wineserver Xvfb xdotool xwininfo xprop wixl
 WINEPREFIX=$xsession_dir/prefix
-xsession_at_exit "WINEPREFIX=$(printf %q "$WINEPREFIX") wineserver -k"
 bash "$here/wine-session.sh" prefix "$WINEPREFIX" >/dev/null
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
 # shellcheck source=installed.sh
 source "$here/installed.sh"
 wine_desktop
@@ -64,7 +62,7 @@ version=${msi##*/pellucors-}
 version=${version%%-*}
 msiexec /i "$(winepath -w "$msi")"
 installed "$version"
-start_installed "$shots/windows-msi.png"
+start_installed "$shots/windows-150.png" 1.5
 quit_from_file_menu
 
 # A higher version of the same sources: its own product code, the same upgrade code.
@@ -78,4 +76,4 @@ msiexec /i "$(winepath -w "$xsession_dir/newer.msi")"
 installed "$newer"
 msiexec /x "$code"
 installed none
-echo "PASS: silent install, the program up, major upgrade to $newer, silent removal by package and by product code"
+echo "PASS: silent install, the program up at 150%, major upgrade to $newer, silent removal by package and by product code"
