@@ -50,6 +50,28 @@ TableType TableTypeForWidth(const std::string& indent, const std::vector<std::st
     return {points, points > kSmallestTablePoints || fits(points)};
 }
 
+int LinesInHeight(double height, double lineHeight) {
+    if (!(lineHeight > 0.0))
+        return 0;
+    // A line that fills the page exactly fits, whatever the rounding of the
+    // sum: a millionth of a line is no ink on paper.
+    const double lines = std::floor(height / lineHeight + 1e-6);
+    return lines >= 1.0 ? static_cast<int>(std::min(lines, 1e9)) : 0;
+}
+
+TableType TableTypeForPage(const std::string& indent, const std::vector<std::string>& rows,
+                           double above, const PrinterService& printer) {
+    const TableType type = TableTypeForWidth(indent, rows, printer);
+    if (!type.everyRowFits)
+        return type; // no smaller size: the rows continue on the pages after
+    const double room = printer.PrintableHeight() - above;
+    const auto lines = static_cast<int>(rows.size()) + 1; // and the empty line
+    double points = type.points;
+    while (points > kSmallestTablePoints && LinesInHeight(room, printer.LineHeight(points)) < lines)
+        points -= kTablePointsStep;
+    return {points, true};
+}
+
 std::vector<std::string> FitRowToWidth(const std::string& indent, const std::string& row,
                                        double points, const PrinterService& printer) {
     const double room = printer.PrintableWidth();

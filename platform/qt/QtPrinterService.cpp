@@ -58,9 +58,17 @@ double QtPrinterService::PrintableWidth() const {
     return m_printer->pageRect(QPrinter::DevicePixel).width();
 }
 
+double QtPrinterService::PrintableHeight() const {
+    return m_printer->pageRect(QPrinter::DevicePixel).height();
+}
+
 double QtPrinterService::TextWidth(const std::string& text, double points) const {
     const QFontMetricsF metrics(FixedPitchFont(m_fontName, points), m_printer.get());
     return metrics.horizontalAdvance(QString::fromStdString(text));
+}
+
+double QtPrinterService::LineHeight(double points) const {
+    return QFontMetricsF(FixedPitchFont(m_fontName, points), m_printer.get()).lineSpacing();
 }
 
 void QtPrinterService::SetFontName(const std::string& name) {
@@ -84,15 +92,8 @@ void QtPrinterService::OpenDocumentIfNeeded() {
 double QtPrinterService::StartLine() {
     OpenDocumentIfNeeded();
     m_painter.setFont(FixedPitchFont(m_fontName, m_fontPoints));
-    const double height = m_painter.fontMetrics().lineSpacing();
-    const double pageHeight = m_printer->pageRect(QPrinter::DevicePixel).height();
-    if (m_nextLineTop > 0.0 && m_nextLineTop + height > pageHeight) {
-        if (!m_printer->newPage())
-            throw PrinterFailure(*m_printer, "start a new page");
-        m_nextLineTop = 0.0;
-    }
     const double top = m_nextLineTop;
-    m_nextLineTop += height;
+    m_nextLineTop += LineHeight(m_fontPoints);
     return top;
 }
 
@@ -122,6 +123,13 @@ void QtPrinterService::PrintLine(const std::vector<PrintItem>& items) {
 
 void QtPrinterService::PrintEmptyLine() {
     StartLine();
+}
+
+void QtPrinterService::NewPage() {
+    OpenDocumentIfNeeded();
+    if (!m_printer->newPage())
+        throw PrinterFailure(*m_printer, "start a new page");
+    m_nextLineTop = 0.0;
 }
 
 void QtPrinterService::EndDocument() {

@@ -15,9 +15,8 @@ namespace pellucors {
 // One print document on a QPrinter: the system's default printer (through
 // CUPS on Linux, the print spooler on Windows), on its own default paper and
 // printable area, or a PDF file. Columns are counted in the current font's
-// character width, lines are as high as its line spacing, and a line that
-// would run past the printable area starts a new page. Widths are in device
-// pixels.
+// character width and lines are as high as its line spacing. Sizes are in
+// device pixels.
 class QtPrinterService final : public PrinterService {
 public:
     // Throws PrinterError when no default printer is installed, or when the
@@ -29,16 +28,19 @@ public:
     ~QtPrinterService() override; // abandons a document that was not ended
 
     double PrintableWidth() const override;
+    double PrintableHeight() const override;
     double TextWidth(const std::string& text, double points) const override;
+    double LineHeight(double points) const override;
     void SetFontName(const std::string& name) override;
     void SetFontSize(double points) override;
     void PrintLine(const std::vector<PrintItem>& items) override;
     void PrintEmptyLine() override;
+    void NewPage() override;
     void EndDocument() override;
 
 private:
     void OpenDocumentIfNeeded();
-    // Top of the next line of the current font, on a new page when needed.
+    // Top of the next line of the current font.
     double StartLine();
 
     std::unique_ptr<QPrinter> m_printer;

@@ -24,8 +24,10 @@ const std::string kHeading = "Line Length No GPS K/SM/NM Spacing Max Dist";
 
 const std::string kWorkedRow = "X    1.234568E+07  2     K      6172839  9999980"; // 48 characters
 const std::string kLongNameRow = "NORTH-RIDGE-LINE-0042 12.5      1     K      12.5    30";
-constexpr double kLetterDriverWidth = 612 - 2 * 18;
-constexpr double kA4RawWidth = 595.28 - 2 * 10; // Qt's own margins: the queue names none
+// Printable areas in points.
+const QSizeF kA4Driver(kA4DriverWidth, kA4DriverHeight);
+const QSizeF kLetterDriver(612 - 2 * 18, 792 - 2 * 18);
+const QSizeF kA4Raw(595.28 - 2 * 10, 841.89 - 2 * 10); // Qt's own margins: the queue names none
 
 // Lines 1 to 4 of every page: the company heading block and the empty line
 // above the table, whose type is `tableSize` points.
@@ -70,7 +72,7 @@ private Q_SLOTS:
 
 void TestPrintout::page_data() {
     QTest::addColumn<QStringList>("rows");
-    QTest::addColumn<double>("printableWidth"); // points
+    QTest::addColumn<QSizeF>("printable"); // points
     QTest::addColumn<QString>("tableSize");
     QTest::addColumn<QStringList>("table"); // the journal after the heading block
 
@@ -87,51 +89,64 @@ void TestPrintout::page_data() {
             lines.append("line |sp 3|" + row);
         return lines << "end";
     };
+    QStringList fullLog{heading}; // 30 entries, the most the log holds
+    for (int entry = 1; entry <= 30; ++entry)
+        fullLog << QStringLiteral("L%1 12.5      1     K      12.5    30").arg(entry, -3);
 
     QTest::newRow("empty list: heading block only")
-        << QStringList() << kA4DriverWidth << "20" << QStringList{"end"};
+        << QStringList() << kA4Driver << "20" << QStringList{"end"};
     QTest::newRow("only the heading row")
-        << QStringList{heading} << kA4DriverWidth << "20" << printed({heading});
+        << QStringList{heading} << kA4Driver << "20" << printed({heading});
     QTest::newRow("a log that fits A4 prints at 20 pt, as always")
-        << QStringList{heading, a1, b2} << kA4DriverWidth << "20" << printed({heading, a1, b2});
+        << QStringList{heading, a1, b2} << kA4Driver << "20" << printed({heading, a1, b2});
     // The heading row and its indent are 46 characters: 552 pt at 20 pt.
     QTest::newRow("the widest row exactly fills the width")
-        << QStringList{heading, a1} << 552.0 << "20" << printed({heading, a1});
+        << QStringList{heading, a1} << QSizeF(552, kA4DriverHeight) << "20"
+        << printed({heading, a1});
     QTest::newRow("half a character too narrow: the next step down")
-        << QStringList{heading, a1} << 546.0 << "19.5" << printed({heading, a1});
+        << QStringList{heading, a1} << QSizeF(546, kA4DriverHeight) << "19.5"
+        << printed({heading, a1});
     // The worked row and its indent are 51 characters, 612 pt at 20 pt:
     // a number beyond the edge would be cut on paper. The whole table gets
     // smaller, so its columns stay aligned.
     QTest::newRow("worked 48-character row on A4 with a driver")
-        << QStringList{heading, a1, worked} << kA4DriverWidth << "18"
-        << printed({heading, a1, worked});
+        << QStringList{heading, a1, worked} << kA4Driver << "18" << printed({heading, a1, worked});
     QTest::newRow("worked 48-character row on Letter with a driver")
-        << QStringList{heading, worked} << kLetterDriverWidth << "18.5"
-        << printed({heading, worked});
+        << QStringList{heading, worked} << kLetterDriver << "18.5" << printed({heading, worked});
     QTest::newRow("worked 48-character row on a raw A4 queue")
-        << QStringList{heading, worked} << kA4RawWidth << "18.5" << printed({heading, worked});
+        << QStringList{heading, worked} << kA4Raw << "18.5" << printed({heading, worked});
     QTest::newRow("21-character designation on Letter")
-        << QStringList{heading, longName} << kLetterDriverWidth << "16.5"
+        << QStringList{heading, longName} << kLetterDriver << "16.5"
         << printed({heading, longName});
     QTest::newRow("21-character designation on A4")
-        << QStringList{heading, longName} << kA4DriverWidth << "16" << printed({heading, longName});
+        << QStringList{heading, longName} << kA4Driver << "16" << printed({heading, longName});
     // A right-to-left designation goes out as a text of its own, so that its
     // direction does not carry the columns after it.
     const QString rightToLeft = QString::fromUtf8("\u062e\u0637\u0661");
     const QString columns = "  10        1     K      10      30";
     QTest::newRow("right-to-left designation apart from its columns")
-        << QStringList{heading, rightToLeft + columns} << kA4DriverWidth << "20"
+        << QStringList{heading, rightToLeft + columns} << kA4Driver << "20"
         << printed({heading, rightToLeft + "|" + columns});
+    // The log holds what fits one sheet: 32 lines of 20 pt type under the
+    // company heading do not fit a page, so the table gets smaller.
+    QTest::newRow("30 entries on one sheet of a raw A4 queue")
+        << fullLog << kA4Raw << "18" << printed(fullLog);
+    QTest::newRow("30 entries on one sheet of Letter with a driver")
+        << fullLog << kLetterDriver << "16.5" << printed(fullLog);
+    // The width alone would allow 18.5 pt here (see above): both must fit.
+    const QStringList fullWithWorked = fullLog.mid(0, 30) << worked;
+    QTest::newRow("30 entries, the last a worked 48-character row, on a raw A4 queue")
+        << fullWithWorked << kA4Raw << "18" << printed(fullWithWorked);
 }
 
 void TestPrintout::page() {
     QFETCH(QStringList, rows);
-    QFETCH(double, printableWidth);
+    QFETCH(QSizeF, printable);
     QFETCH(QString, tableSize);
     QFETCH(QStringList, table);
     const FakeList list = ListOf(rows);
     Journal journal;
-    RecordingPrinter printer(journal, -1, printableWidth);
+    RecordingPrinter printer(journal, -1, printable.width(), printable.height());
 
     PrintGpsData(list, printer);
 
@@ -141,25 +156,30 @@ void TestPrintout::page() {
 void TestPrintout::rowTooWideAtTheSmallestSizeContinues_data() {
     QTest::addColumn<QString>("designation");
     QTest::addColumn<double>("printableWidth");
+    QTest::addColumn<int>("pages");
 
     QTest::newRow("200-character designation on A4")
-        << QString(200, QLatin1Char('N')) << kA4DriverWidth;
+        << QString(200, QLatin1Char('N')) << kA4DriverWidth << 1;
     QTest::newRow("200-character designation on Letter")
-        << QString(200, QLatin1Char('N')) << kLetterDriverWidth;
+        << QString(200, QLatin1Char('N')) << kLetterDriver.width() << 1;
     // Two bytes a character in the row: a break must not split one.
-    QTest::newRow("200 accented characters") << QString(200, QChar(0x00C9)) << kA4DriverWidth;
+    QTest::newRow("200 accented characters") << QString(200, QChar(0x00C9)) << kA4DriverWidth << 1;
     QTest::newRow("words with blanks at the breaks")
-        << QStringLiteral("RIDGE ").repeated(40) << kA4DriverWidth;
+        << QStringLiteral("RIDGE ").repeated(40) << kA4DriverWidth << 1;
+    QTest::newRow("a designation longer than a page continues under the heading row")
+        << QString(10000, QLatin1Char('N')) << kA4DriverWidth << 2;
 }
 
 // A row wider than the paper even at 10 pt continues on the next lines, each
 // at the row's indent; nothing is cut, trimmed or lost, and the other rows
-// stay whole.
+// stay whole. A page it runs onto starts with the heading row.
 void TestPrintout::rowTooWideAtTheSmallestSizeContinues() {
     QFETCH(QString, designation);
     QFETCH(double, printableWidth);
+    QFETCH(int, pages);
     const QString row = designation + " 12.5      1     K      12.5    30";
     const QString a1 = "A1   40.23     1     SM     40.23   60.47";
+    const QString headingLine = "line |sp 3|" + QString::fromStdString(kHeading);
     const FakeList list = ListOf({QString::fromStdString(kHeading), row, a1});
     Journal journal;
     RecordingPrinter printer(journal, -1, printableWidth);
@@ -168,17 +188,22 @@ void TestPrintout::rowTooWideAtTheSmallestSizeContinues() {
 
     const Journal block = HeadingBlock("10");
     QVERIFY(std::equal(block.begin(), block.end(), journal.begin()));
-    QCOMPARE(QString::fromStdString(journal[block.size()]),
-             "line |sp 3|" + QString::fromStdString(kHeading));
+    QCOMPARE(QString::fromStdString(journal[block.size()]), headingLine);
     QCOMPARE(QString::fromStdString(journal[journal.size() - 2]), "line |sp 3|" + a1);
     QCOMPARE(journal.back(), std::string("end"));
 
     const std::size_t room = static_cast<std::size_t>(printableWidth / (kCourierAdvance * 10));
     QString joined;
+    int pagesSeen = 1;
     const std::size_t first = block.size() + 1;
     const std::size_t last = journal.size() - 3;
     QVERIFY2(last > first, "the row was not continued");
     for (std::size_t i = first; i <= last; ++i) {
+        if (journal[i] == "page") {
+            ++pagesSeen;
+            QCOMPARE(QString::fromStdString(journal[++i]), headingLine);
+            continue;
+        }
         const QString line = QString::fromStdString(journal[i]);
         QVERIFY2(line.startsWith("line |sp 3|"), qPrintable(line));
         const QString piece = line.mid(11);
@@ -190,6 +215,7 @@ void TestPrintout::rowTooWideAtTheSmallestSizeContinues() {
         joined += piece;
     }
     QCOMPARE(joined, row);
+    QCOMPARE(pagesSeen, pages);
 }
 
 void TestPrintout::printingTwiceGivesTwoIdenticalDocuments() {

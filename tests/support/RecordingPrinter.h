@@ -11,25 +11,32 @@
 
 namespace pellucors::test {
 
-// The printable width of A4 paper on a printer with a driver (18 pt margins
-// left and right), in points.
+// The printable area of A4 paper on a printer with a driver (18 pt margins
+// all round), in points.
 constexpr double kA4DriverWidth = 595.28 - 2 * 18;
+constexpr double kA4DriverHeight = 841.89 - 2 * 18;
 // Courier's advance: 0.6 em a character, so 12 pt a character at 20 pt.
 constexpr double kCourierAdvance = 0.6;
+// Courier's line spacing, about that of Debian's Courier (Nimbus Mono PS).
+constexpr double kCourierLineSpacing = 1.25;
 
 // A printer that writes each call as one line of text into `journal`, e.g.
 // "font Courier", "size 22", "size 18.5", "empty", "line |col 12|Larkmoor| |...",
-// "end". Its paper is `printableWidth` points wide and its font fixed-pitch:
-// each character (not byte) of a text is 0.6 em wide. Measuring is not
-// recorded. `failAt` makes the n-th recorded call (0-based) throw a
-// PrinterError.
+// "page", "end". Its paper is `printableWidth` by `printableHeight` points
+// and its font fixed-pitch: each character (not byte) of a text is 0.6 em
+// wide, each line 1.25 em high. Measuring is not recorded. `failAt` makes the
+// n-th recorded call (0-based) throw a PrinterError.
 class RecordingPrinter final : public PrinterService {
 public:
     explicit RecordingPrinter(std::vector<std::string>& journal, int failAt = -1,
-                              double printableWidth = kA4DriverWidth)
-        : m_journal(journal), m_failAt(failAt), m_printableWidth(printableWidth) {}
+                              double printableWidth = kA4DriverWidth,
+                              double printableHeight = kA4DriverHeight)
+        : m_journal(journal), m_failAt(failAt), m_printableWidth(printableWidth),
+          m_printableHeight(printableHeight) {}
 
     double PrintableWidth() const override { return m_printableWidth; }
+    double PrintableHeight() const override { return m_printableHeight; }
+    double LineHeight(double points) const override { return kCourierLineSpacing * points; }
     double TextWidth(const std::string& text, double points) const override {
         const auto characters = std::count_if(text.begin(), text.end(), [](char c) {
             return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
@@ -61,6 +68,7 @@ public:
         Record(line);
     }
     void PrintEmptyLine() override { Record("empty"); }
+    void NewPage() override { Record("page"); }
     void EndDocument() override { Record("end"); }
 
 private:
@@ -73,6 +81,7 @@ private:
     std::vector<std::string>& m_journal;
     int m_failAt;
     double m_printableWidth;
+    double m_printableHeight;
     int m_calls = 0;
 };
 
