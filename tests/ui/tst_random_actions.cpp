@@ -748,8 +748,13 @@ QString RandomActions::CheckPrint(const Snapshot& before, const QString& printer
     };
     std::vector<std::string> printed;
     for (std::size_t i = before.journal; i < journal.size(); ++i) {
-        if (journal[i].rfind("line |sp 3|", 0) == 0)
+        // A page the rows continue on starts with the heading row again.
+        if (journal[i] == "page" && !rows.empty()) {
+            if (++i == journal.size() || journal[i] != "line |sp 3|" + rows.front())
+                return QStringLiteral("a page of the printout lacks the heading row");
+        } else if (journal[i].rfind("line |sp 3|", 0) == 0) {
             printed.push_back(withoutBars(journal[i].substr(11)));
+        }
     }
     // A row too wide for the paper continues on the next lines.
     std::size_t line = 0;
