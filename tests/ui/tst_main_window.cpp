@@ -141,6 +141,8 @@ private Q_SLOTS:
     void hiddenWindowGivesUpTheKeyboard();
     void buttonDrawnAsDefaultIsTheOneEnterPresses_data();
     void buttonDrawnAsDefaultIsTheOneEnterPresses();
+    void tabEntersTheUnitsAtTheSelectedOne_data();
+    void tabEntersTheUnitsAtTheSelectedOne();
 };
 
 void MainWindowTest::handOverKeepsAWindowTheUserRestored() {
@@ -656,6 +658,51 @@ void MainWindowTest::hiddenWindowGivesUpTheKeyboard() {
     QTest::keyClick(focus, Qt::Key_Return);
     QCOMPARE(program.Log().EntryCount(), 0);
     QCOMPARE(program.Log().ListCleared(), false);
+}
+
+void MainWindowTest::tabEntersTheUnitsAtTheSelectedOne_data() {
+    QTest::addColumn<ChildWindow>("window");
+    QTest::addColumn<int>("accessKey"); // with Alt, selects the unit
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QString>("above"); // the option the Up arrow moves to
+
+    QTest::newRow("GPS Data Entry, Alt+S, Shift+Tab from Display GPS Data")
+        << ChildWindow::GroundStationCal << int(Qt::Key_S) << "cmdDisplay" << int(Qt::Key_Backtab)
+        << "optDistance1"
+        << "optDistance0";
+    QTest::newRow("GPS Error Calculator, Alt+N, Tab from Close")
+        << ChildWindow::GpsErrorCal << int(Qt::Key_N) << "cmdClose" << int(Qt::Key_Tab)
+        << "optDistance2"
+        << "optDistance1";
+}
+
+// Regression: Tab into the Miles/Kilometers group landed on Nautical Miles
+// while Statute Miles was selected, where Space would change the unit.
+void MainWindowTest::tabEntersTheUnitsAtTheSelectedOne() {
+    QFETCH(ChildWindow, window);
+    QFETCH(int, accessKey);
+    QFETCH(QString, from);
+    QFETCH(int, key);
+    QFETCH(QString, selected);
+    QFETCH(QString, above);
+    ProgramFixture program;
+    program.Start();
+    program.Parent().SubWindow(window)->setFocus();
+    Form(program, window).setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(accessKey), Qt::AltModifier);
+    Find<QWidget>(program, window, from.toLatin1().constData())->setFocus();
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    auto* option = qobject_cast<QRadioButton*>(QApplication::focusWidget());
+    QVERIFY(option);
+    QCOMPARE(option->objectName(), selected);
+    QVERIFY(option->isChecked());
+    // The arrow keys still move and select within the group.
+    QTest::keyClick(option, Qt::Key_Up);
+    QCOMPARE(QApplication::focusWidget()->objectName(), above);
+    QVERIFY(static_cast<QRadioButton*>(QApplication::focusWidget())->isChecked());
 }
 
 QTEST_MAIN(MainWindowTest)

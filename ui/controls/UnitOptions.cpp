@@ -3,6 +3,7 @@
 #include "Twips.h"
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QGroupBox>
 #include <QRadioButton>
 
@@ -36,13 +37,38 @@ UnitOptions::UnitOptions(QWidget& parent, const QRect& frameTwips,
         button->setAccessibleDescription(button->toolTip());
         button->setGeometry(TwipsRect(210, buttonTops[i], kOptions[i].width, 330));
         m_group->addButton(button, static_cast<int>(i));
+        button->installEventFilter(this);
         m_buttons[i] = button;
     }
     m_buttons[0]->setChecked(true);
+    PutTabStopOnSelected();
     connect(m_group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-        if (checked && m_onSelected)
+        if (!checked)
+            return;
+        PutTabStopOnSelected();
+        if (m_onSelected)
             m_onSelected(static_cast<UnitIndex>(id));
     });
+}
+
+void UnitOptions::PutTabStopOnSelected() {
+    // Qt keeps the group's tab stop on the button focused last, or on every
+    // button before one was: Tab could land on a unit not selected, where
+    // Space selects it unawares. As in any option group on Windows, the
+    // selected button is the stop; the arrow keys move within the group.
+    const QAbstractButton* selected = m_group->checkedButton();
+    if (!selected)
+        return;
+    for (QRadioButton* button : m_buttons)
+        button->setFocusPolicy(button == selected ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+bool UnitOptions::eventFilter(QObject* watched, QEvent* event) {
+    // A button focused without being selected (by a click held and dragged
+    // off it) gives the stop back when the focus leaves the group.
+    if (event->type() == QEvent::FocusOut)
+        PutTabStopOnSelected();
+    return QObject::eventFilter(watched, event);
 }
 
 void UnitOptions::OnSelected(std::function<void(UnitIndex)> onSelected) {

@@ -17,7 +17,7 @@ namespace pellucors {
 // The "Miles/Kilometers" frame of a calculator: three option buttons whose
 // index is the unit index. Kilometers is selected at start; `onSelected`
 // runs with the index whenever a button becomes selected, by the user or by
-// the program.
+// the program. Tab and Shift+Tab enter the group at the selected button.
 class UnitOptions final : public QObject {
     Q_OBJECT
 public:
@@ -31,7 +31,12 @@ public:
     // Selects `index` (running the handler) and clears the other two.
     void Select(UnitIndex index);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void PutTabStopOnSelected();
+
     QGroupBox* m_frame;
     QButtonGroup* m_group;
     std::array<QRadioButton*, 3> m_buttons{};
