@@ -7,6 +7,7 @@
 #include "platform/AppInfoService.h"
 #include "ui/controls/AccessKeys.h"
 #include "ui/controls/ChildWindowStyle.h"
+#include "ui/controls/FocusInView.h"
 #include "ui/controls/Pictures.h"
 #include "ui/controls/Twips.h"
 
@@ -40,6 +41,7 @@ frmParent::frmParent(ShellServices& services, GpsLog& log)
     // A child window beyond a small workspace stays reachable.
     m_workspace->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_workspace->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    new FocusInView(*m_workspace); // and scrolls to the control that has the keyboard
     setCentralWidget(m_workspace);
     CreateMenus();
     // The menu's shortcuts act whichever child window is active, also where a
