@@ -17,6 +17,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -107,6 +108,44 @@ QStringList ClippedCaptions(const QWidget& window) {
                            .arg(frame->width());
     }
     return clipped;
+}
+
+// The sides of `list`'s frame missing from its window: a side shows as a
+// line darker than the window around the list.
+// At a fractional scale the window is drawn at each part-pixel offset it can
+// have on the screen, as "offset:side".
+QStringList MissingFrameSides(const QListWidget& list) {
+    QWidget& window = *list.parentWidget();
+    const double scale = window.devicePixelRatioF();
+    QStringList missing;
+    for (int offset = 0; offset < (scale == std::floor(scale) ? 1 : 4); ++offset) {
+        QImage shot((window.size() + QSize(offset + 1, offset + 1)) * scale, QImage::Format_RGB32);
+        shot.setDevicePixelRatio(scale);
+        window.render(&shot, QPoint(offset, offset));
+        const QRect rect = list.geometry().translated(offset, offset);
+        // Across each side, from outside in; clear of the rows' text.
+        const int alongX = int((rect.right() - 6) * scale);
+        const int alongY = int(rect.center().y() * scale);
+        const struct {
+            const char* name;
+            QPoint outside;
+            QPoint inward;
+        } sides[] = {
+            {"top", {alongX, int(rect.top() * scale) - 3}, {0, 1}},
+            {"bottom", {alongX, int((rect.bottom() + 1) * scale) + 2}, {0, -1}},
+            {"left", {int(rect.left() * scale) - 3, alongY}, {1, 0}},
+            {"right", {int((rect.right() + 1) * scale) + 2, alongY}, {-1, 0}},
+        };
+        for (const auto& side : sides) {
+            const int around = qGray(shot.pixel(side.outside));
+            bool line = false;
+            for (int step = 1; step < 7; ++step)
+                line = line || qGray(shot.pixel(side.outside + step * side.inward)) < around - 16;
+            if (!line)
+                missing << QStringLiteral("%1:%2").arg(offset).arg(QLatin1String(side.name));
+        }
+    }
+    return missing;
 }
 
 void TypeInto(QWidget& window, const char* box, const QString& text) {
@@ -401,6 +440,9 @@ private Q_SLOTS:
                 QVERIFY2(rect.top() >= 0 && rect.bottom() <= viewport.bottom(),
                          qPrintable(QStringLiteral("row %1 shows in part").arg(i)));
         }
+        // Regression: at 125% the list's rows covered the bottom of its frame.
+        const QStringList missing = MissingFrameSides(*list);
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char(' '))));
         const QRect newest = list->visualItemRect(list->item(list->count() - 1));
         QVERIFY2(newest.top() >= 0 && newest.bottom() <= viewport.bottom(),
                  "newest row out of view");
@@ -448,6 +490,16 @@ private Q_SLOTS:
         QCOMPARE(down->value(), 0);
         QCOMPARE(data->pos(), pellucors::TwipsPoint(5910, 3180));
         QCOMPARE(parent.SubWindow(ChildWindow::GroundStationCal)->pos(), QPoint(0, 0));
+
+        // Regression: Tab moved the keyboard to a button out of sight, below
+        // the workspace's edge; the workspace follows it now.
+        QWidget* stations = parent.SubWindow(ChildWindow::GroundStationCal)->widget();
+        QWidget* display = ProgramFixture::Find<QWidget>(*stations, "cmdDisplay");
+        ProgramFixture::Find<QWidget>(*stations, "optDistance0")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), display);
+        QTRY_VERIFY(workspace->viewport()->rect().contains(
+            QRect(display->mapTo(workspace->viewport(), QPoint(0, 0)), display->size())));
     }
 };
 

@@ -3,13 +3,49 @@
 #include "RowDirectionDelegate.h"
 
 #include <QEvent>
+#include <QPainter>
 #include <QScrollBar>
 
 #include <algorithm>
+#include <functional>
 
 namespace pellucors {
 
-WholeRowList::WholeRowList(QWidget* parent) : QListWidget(parent) {
+namespace {
+// Draws a frame above its siblings, on the outermost whole pixels it covers
+// on the screen, and lets every click through.
+class FrameOverlay final : public QWidget {
+public:
+    FrameOverlay(QWidget* parent, std::function<void(QPainter*)> paint)
+        : QWidget(parent), m_paint(std::move(paint)) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        // At a scale such as 125% an edge falls inside a pixel: the frame's
+        // line there went on a pixel that belongs to the neighbour. Drawn
+        // over the pixels the widget owns (its corners rounded, as Qt clips
+        // it), each line lands on one of them.
+        const QTransform toDevice = painter.deviceTransform();
+        const QRectF pixels(toDevice.map(QPointF(0, 0)).toPoint(),
+                            toDevice.map(QPointF(width(), height())).toPoint());
+        const QRectF owned = toDevice.inverted().mapRect(pixels);
+        painter.translate(owned.topLeft());
+        painter.scale(owned.width() / width(), owned.height() / height());
+        m_paint(&painter);
+    }
+
+private:
+    std::function<void(QPainter*)> m_paint;
+};
+} // namespace
+
+WholeRowList::WholeRowList(QWidget* parent)
+    : QListWidget(parent),
+      m_frameAbove(new FrameOverlay(this, [this](QPainter* painter) { drawFrame(painter); })) {
     setItemDelegate(new RowDirectionDelegate(this));
 }
 
@@ -27,6 +63,8 @@ void WholeRowList::changeEvent(QEvent* event) {
 
 void WholeRowList::resizeEvent(QResizeEvent* event) {
     QListWidget::resizeEvent(event);
+    m_frameAbove->setGeometry(rect());
+    KeepFrameAbove();
     SnapHeight();
 }
 
@@ -34,7 +72,15 @@ void WholeRowList::resizeEvent(QResizeEvent* event) {
 // its final size, so a horizontal scroll bar that has just appeared counts.
 void WholeRowList::updateGeometries() {
     QListWidget::updateGeometries();
+    KeepFrameAbove();
     SnapHeight();
+}
+
+void WholeRowList::KeepFrameAbove() {
+    // At a display scale such as 125% the rows' area, rounded to whole
+    // pixels, covered a side of the frame drawn around it, or the frame's
+    // line fell outside the list. The scroll bars rise as they are laid out.
+    m_frameAbove->raise();
 }
 
 void WholeRowList::SnapHeight() {

@@ -9,7 +9,7 @@ namespace pellucors {
 // horizontal scroll bar while that shows) that fits the designed height, so
 // no row is ever half hidden at the bottom. Top, left and width stay as
 // designed. Each row is shown left to right, whatever script its designation
-// is in.
+// is in, and its frame shows whole at every display scale.
 class WholeRowList final : public QListWidget {
     Q_OBJECT
 public:
@@ -25,7 +25,9 @@ protected:
 
 private:
     void SnapHeight();
+    void KeepFrameAbove();
 
+    QWidget* m_frameAbove; // the frame drawn again, above the rows
     int m_designedHeight = 0;
     // Measured once, not at every change of rows: every row has the list's
     // one font, and measuring shapes a whole row of text.
