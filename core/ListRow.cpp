@@ -1,9 +1,9 @@
 #include "ListRow.h"
 
 #include "NumberText.h"
+#include "Utf8.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace pellucors {
 
@@ -14,17 +14,6 @@ std::string TitleRow() {
 
 namespace {
 constexpr std::size_t kDesignationWidth = 5;
-
-// The next code point of UTF-8 `text` from `at`, which moves past it; a
-// malformed byte reads as itself.
-char32_t NextCodePoint(std::string_view text, std::size_t& at) {
-    const auto lead = static_cast<unsigned char>(text[at++]);
-    const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-    char32_t code = extra == 0 ? lead : lead & (0x3FU >> extra);
-    for (int i = 0; i < extra && at < text.size(); ++i)
-        code = (code << 6) | (static_cast<unsigned char>(text[at++]) & 0x3FU);
-    return code;
-}
 
 // A column of `width` characters. A text longer than `countedUpTo` characters
 // is counted as that long, so it is followed by width - countedUpTo spaces.
@@ -79,20 +68,52 @@ std::size_t DesignationEnd(std::string_view row) {
     return end;
 }
 
+namespace {
+// Characters that set the direction of text: the marks, embeddings,
+// overrides and isolates (controls), then the blocks whose letters are
+// right-to-left by default.
+struct Direction {
+    char32_t first;
+    char32_t last;
+    bool control;
+    bool rightToLeft;
+};
+constexpr Direction kDirections[] = {
+    {0x061C, 0x061C, true, true},  {0x200E, 0x200E, true, false},   {0x200F, 0x200F, true, true},
+    {0x202A, 0x202A, true, false}, {0x202B, 0x202B, true, true},    {0x202C, 0x202D, true, false},
+    {0x202E, 0x202E, true, true},  {0x2066, 0x2066, true, false},   {0x2067, 0x2067, true, true},
+    {0x2068, 0x2069, true, false}, {0x0590, 0x08FF, false, true},   {0xFB1D, 0xFDFF, false, true},
+    {0xFE70, 0xFEFF, false, true}, {0x10800, 0x10FFF, false, true}, {0x1E800, 0x1EFFF, false, true},
+};
+
+Direction DirectionOf(char32_t code) {
+    for (const Direction& direction : kDirections) {
+        if (code >= direction.first && code <= direction.last)
+            return direction;
+    }
+    return {code, code, false, false};
+}
+} // namespace
+
+std::string LoggedDesignation(std::string_view typed) {
+    std::string logged;
+    for (std::size_t at = 0; at < typed.size();) {
+        const std::size_t start = at;
+        const char32_t code = NextCodePoint(typed, at);
+        // Control characters (C0, DEL and C1; a lone byte of malformed text
+        // is no character), line and paragraph separators, direction marks.
+        const bool breaksTheRow = code < 0x20 || code == 0x7F ||
+                                  (code >= 0x80 && code <= 0x9F && at - start > 1) ||
+                                  code == 0x2028 || code == 0x2029 || DirectionOf(code).control;
+        logged.append(breaksTheRow ? std::string_view(" ") : typed.substr(start, at - start));
+    }
+    return logged;
+}
+
 bool HasRightToLeftText(std::string_view text) {
-    // The blocks whose characters are right-to-left by default, and the
-    // marks, embeddings, overrides and isolates that make text right-to-left.
-    static constexpr std::pair<char32_t, char32_t> kRightToLeft[] = {
-        {0x0590, 0x08FF},   {0xFB1D, 0xFDFF},   {0xFE70, 0xFEFF},
-        {0x10800, 0x10FFF}, {0x1E800, 0x1EFFF}, {0x200F, 0x200F},
-        {0x202B, 0x202B},   {0x202E, 0x202E},   {0x2067, 0x2067},
-    };
     for (std::size_t at = 0; at < text.size();) {
-        const char32_t code = NextCodePoint(text, at);
-        for (const auto& [first, last] : kRightToLeft) {
-            if (code >= first && code <= last)
-                return true;
-        }
+        if (DirectionOf(NextCodePoint(text, at)).rightToLeft)
+            return true;
     }
     return false;
 }

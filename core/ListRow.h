@@ -20,6 +20,12 @@ std::string FormatListRow(const GpsEntry& entry, std::string_view decimalSeparat
 // designation with blanks of its own is found whole.
 std::size_t DesignationEnd(std::string_view row);
 
+// The designation as logged: what was typed (UTF-8), with each character
+// that would break the fixed-width row on screen and on paper - control
+// characters such as a pasted tab or line break, line and paragraph
+// separators, and the marks that reorder text - shown as a blank.
+std::string LoggedDesignation(std::string_view typed);
+
 // Whether UTF-8 `text` holds a letter or digit of a right-to-left script
 // (Hebrew, Arabic, Syriac, Thaana...) or a right-to-left control character. A
 // row with one is laid out with its designation apart: otherwise the bidi

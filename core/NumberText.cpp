@@ -47,14 +47,4 @@ std::string CountToText(std::int16_t count) {
     return std::to_string(count);
 }
 
-std::size_t CharacterCount(std::string_view text) {
-    std::size_t count = 0;
-    for (const char c : text) {
-        // Continuation bytes (10xxxxxx) belong to the character before them.
-        if ((static_cast<unsigned char>(c) & 0xC0U) != 0x80U)
-            ++count;
-    }
-    return count;
-}
-
 } // namespace pellucors

@@ -18,7 +18,4 @@ std::string SingleToText(float value, std::string_view decimalSeparator);
 std::string DoubleToText(double value, std::string_view decimalSeparator);
 std::string CountToText(std::int16_t count);
 
-// Characters (UTF-8 code points) in `text`: what a column width counts.
-std::size_t CharacterCount(std::string_view text);
-
 } // namespace pellucors

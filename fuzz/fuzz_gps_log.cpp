@@ -12,6 +12,7 @@
 #include "core/GpsLog.h"
 #include "core/ListRow.h"
 #include "core/NumberText.h"
+#include "core/Utf8.h"
 
 #include <algorithm>
 
@@ -24,23 +25,16 @@ namespace {
 
 enum class Action { Enter, Remove, Clear };
 
-// Characters as the row rules count them: UTF-8 lead bytes and single bytes.
-std::size_t Characters(const std::string& text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
-    }));
-}
-
 // Spaces after a number column: its width less its length, counted up to
 // `countedUpTo`.
 std::string NumberGap(const std::string& text, std::size_t width, std::size_t countedUpTo) {
-    return std::string(width - std::min(Characters(text), countedUpTo), ' ');
+    return std::string(width - std::min(CharacterCount(text), countedUpTo), ' ');
 }
 
 // Spaces after the designation or unit column: fill up the column, or one
 // space after a text longer than it.
 std::string TextGap(const std::string& text, std::size_t width) {
-    const std::size_t length = Characters(text);
+    const std::size_t length = CharacterCount(text);
     return std::string(length <= width ? width - length : 1, ' ');
 }
 

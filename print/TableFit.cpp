@@ -1,5 +1,6 @@
 #include "TableFit.h"
 
+#include "core/Utf8.h"
 #include "platform/PrinterService.h"
 
 #include <algorithm>
@@ -15,18 +16,6 @@ double WidestLine(const std::string& indent, const std::vector<std::string>& row
     for (const std::string& row : rows)
         widest = std::max(widest, printer.TextWidth(indent + row, points));
     return widest;
-}
-
-// Where each character of UTF-8 `text` starts, and text.size() last: a
-// break never splits a character.
-std::vector<std::size_t> CharacterStarts(const std::string& text) {
-    std::vector<std::size_t> starts;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
-            starts.push_back(i);
-    }
-    starts.push_back(text.size());
-    return starts;
 }
 } // namespace
 

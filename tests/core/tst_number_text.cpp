@@ -5,6 +5,7 @@
 
 #include "core/CheckedArithmetic.h"
 #include "core/NumberText.h"
+#include "core/Utf8.h"
 
 #include <QObject>
 #include <QTest>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/Utf8.h"
 #include "platform/PrinterService.h"
 
-#include <algorithm>
 #include <locale>
 #include <memory>
 #include <sstream>
@@ -38,10 +38,7 @@ public:
     double PrintableHeight() const override { return m_printableHeight; }
     double LineHeight(double points) const override { return kCourierLineSpacing * points; }
     double TextWidth(const std::string& text, double points) const override {
-        const auto characters = std::count_if(text.begin(), text.end(), [](char c) {
-            return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-        });
-        return static_cast<double>(characters) * kCourierAdvance * points;
+        return static_cast<double>(CharacterCount(text)) * kCourierAdvance * points;
     }
     void SetFontName(const std::string& name) override { Record("font " + name); }
     void SetFontSize(double points) override {

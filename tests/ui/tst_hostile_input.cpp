@@ -4,6 +4,7 @@
 
 #include "ProgramFixture.h"
 #include "core/GpsLog.h"
+#include "core/ListRow.h"
 #include "core/NumericInput.h"
 #include "platform/ListService.h"
 #include "ui/windows/frmDataDisplay.h"
@@ -271,7 +272,7 @@ void HostileInputTest::groundStationCalculator() {
     const ListService& list = m_program->Parent().DataDisplay().GpsDataList();
     if (outcome == Outcome::Accepted) {
         QCOMPARE(list.RowCount(), 2);
-        QVERIFY(list.RowText(1).rfind(pellucors::LoggedDesignation(held[0]).toStdString(), 0) == 0);
+        QVERIFY(list.RowText(1).rfind(pellucors::LoggedDesignation(held[0].toStdString()), 0) == 0);
         for (const QLineEdit* b : boxes)
             QVERIFY(b->text().isEmpty());
         for (const char* result : {"lblNoGroundStations", "lblSpacing", "lblClientsSpec"})
