@@ -9,12 +9,6 @@
 
 namespace pellucors {
 
-namespace {
-float LoggedDistance(float distanceKm, UnitIndex unit) {
-    return NarrowToSingle(RoundToCents(ConvertFromKilometers(distanceKm, unit)));
-}
-} // namespace
-
 GpsLog::GpsLog(MessageService& messages, std::function<ListService&()> list,
                std::string decimalSeparator)
     : m_messages(messages), m_list(std::move(list)),
@@ -32,8 +26,8 @@ void GpsLog::AddGpsEntry(const std::string& lineNo, float typedLength, const std
     entry.lineNo = lineNo;
     entry.lineLength = NarrowToSingle(RoundToCents(typedLength));
     entry.noGroundStations = stationCount;
-    entry.spacing = LoggedDistance(spacingKm, unit);
-    entry.maxDistance = LoggedDistance(maxDistanceKm, unit);
+    entry.spacing = ShownDistance(spacingKm, unit);
+    entry.maxDistance = ShownDistance(maxDistanceKm, unit);
     if (const auto abbreviation = UnitAbbreviation(unit)) {
         entry.unitAbbrev = *abbreviation;
     } else {

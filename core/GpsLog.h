@@ -21,7 +21,7 @@ public:
     static constexpr int kSlots = 32;      // slots 0..29 logged, 30 refused, 31 unused
     static constexpr int kMaxEntries = 30; // what fits on the printout
 
-    // `list` returns the GPS Data list, loading its window on first use.
+    // `list` returns the GPS Data list, whose window is made after the log.
     GpsLog(MessageService& messages, std::function<ListService&()> list,
            std::string decimalSeparator);
 

@@ -2,6 +2,7 @@
 
 #include "ArithmeticError.h"
 #include "CheckedArithmetic.h"
+#include "NumberText.h"
 #include "platform/MessageService.h"
 
 #include <cmath>
@@ -38,6 +39,10 @@ float ConvertFromKilometers(float distanceKm, UnitIndex unit) {
     if (!factor)
         return distanceKm;
     return NarrowToSingle(CheckedQuotient(distanceKm, *factor));
+}
+
+float ShownDistance(float distanceKm, UnitIndex unit) {
+    return NarrowToSingle(RoundToCents(ConvertFromKilometers(distanceKm, unit)));
 }
 
 double TotalGpsError(float distanceKm) {

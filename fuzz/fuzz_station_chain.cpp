@@ -1,8 +1,8 @@
-// The ground station calculator's computation chain, from the two values it
-// reads and the unit index it keeps: either results or the arithmetic
-// failure, never a crash; what would be shown is a finite number; a valid
-// entry needs at least one station and is logged as one row; only entries of
-// absurd size may fail.
+// The ground station calculator's plan, from the two values it reads and the
+// unit index it keeps: either results or the arithmetic failure, never a
+// crash; a failed step leaves itself and the steps after it empty; what would
+// be shown is a finite number; a valid entry needs at least one station and
+// is logged as one row; only entries of absurd size may fail.
 
 #include "FakeList.h"
 #include "FakeMessageService.h"
@@ -13,10 +13,13 @@
 #include "core/ListRow.h"
 #include "core/NumberText.h"
 #include "core/NumericInput.h"
-#include "core/SurveyMath.h"
+#include "core/StationPlan.h"
 
+#include <algorithm>
 #include <cmath>
-#include <vector>
+#include <functional>
+#include <iterator>
+#include <optional>
 
 using namespace pellucors;
 using pellucors::fuzz::Fail;
@@ -24,11 +27,6 @@ using pellucors::fuzz::FuzzInput;
 using pellucors::fuzz::Require;
 
 namespace {
-
-// A distance in km as a result box shows it, in the selected unit.
-std::string ResultText(float distanceKm, UnitIndex unit) {
-    return SingleToText(NarrowToSingle(RoundToCents(ConvertFromKilometers(distanceKm, unit))), ".");
-}
 
 void RequireFiniteText(const std::string& text) {
     const auto value = ReadRegionalNumber(text, RegionalSeparators{});
@@ -60,34 +58,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     GpsLog log(
         messages, [&list]() -> ListService& { return list; }, ".");
 
-    std::vector<std::string> shown;
+    StationPlan plan;
     bool produced = false;
-    std::int16_t count = 0;
     try {
-        const float typedLength = NarrowToSingle(length);
-        float lengthKm = typedLength;
-        const float allowed = NarrowToSingle(allowedError);
-        std::string unitName;
-        ConvertToKilometers(lengthKm, unit, unitName, messages);
-        const float totalError = NarrowToSingle(RoundToCents(TotalGpsError(lengthKm)));
-        const float maxDistance = MaxBaseDistance(allowed, unit, messages);
-        shown.push_back(ResultText(maxDistance, unit));
-        count = GroundStationCount(lengthKm, maxDistance, allowed, totalError);
-        shown.push_back(CountToText(count));
-        const float spacing = StationSpacing(lengthKm, count);
-        shown.push_back(ResultText(spacing, unit));
-        log.AddGpsEntry("L1", typedLength, unitName, count, spacing, maxDistance, unit);
+        PlanStations(length, unit, allowedError, messages, plan);
+        log.AddGpsEntry("L1", *plan.length, plan.unitName, *plan.stationCount, *plan.spacingKm,
+                        *plan.maxDistanceKm, unit);
         produced = true;
     } catch (const ArithmeticError&) {
         Require(list.rows.size() == 1 && log.EntryCount() == 0,
                 "an abandoned calculation was logged");
     }
 
-    for (const std::string& text : shown)
-        RequireFiniteText(text);
+    const bool steps[] = {plan.length.has_value(),       plan.lengthKm.has_value(),
+                          plan.totalErrorCm.has_value(), plan.maxDistanceKm.has_value(),
+                          plan.maxDistance.has_value(),  plan.stationCount.has_value(),
+                          plan.spacingKm.has_value(),    plan.spacing.has_value()};
+    Require(std::is_sorted(std::begin(steps), std::end(steps), std::greater<>()),
+            "a step after a failed one has a value");
+    for (const std::optional<float>& shown : {plan.maxDistance, plan.spacing}) {
+        if (shown)
+            RequireFiniteText(SingleToText(*shown, "."));
+    }
     Require(produced || !surveySize, "an entry of survey size failed to compute");
     if (produced && valid) {
-        Require(count >= 1, "a valid entry needs no ground station");
+        Require(*plan.stationCount >= 1, "a valid entry needs no ground station");
         Require(messages.shown.empty(), "a valid entry showed a message");
         Require(list.rows.size() == 2 && list.rows[1].rfind("L1   ", 0) == 0,
                 "a valid entry was not logged as one row");

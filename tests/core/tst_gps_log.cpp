@@ -10,6 +10,7 @@
 #include "core/GpsLog.h"
 #include "core/ListRow.h"
 #include "core/NumberText.h"
+#include "core/StationPlan.h"
 #include "core/SurveyMath.h"
 
 #include <QObject>
@@ -62,18 +63,12 @@ struct LogFixture {
         list.AppendRow(TitleRow());
     }
 
-    // What the ground station calculator does with typed inputs: the chain of
-    // survey computations in kilometres, then AddGpsEntry.
+    // What the ground station calculator does with typed inputs.
     void Enter(const std::string& lineNo, float typedLength, UnitIndex unit, float allowedError) {
-        float length = typedLength;
-        std::string unitName;
-        ConvertToKilometers(length, unit, unitName, messages);
-        const float totalError = NarrowToSingle(RoundToCents(TotalGpsError(length)));
-        const float maxDistance = MaxBaseDistance(allowedError, unit, messages);
-        const std::int16_t count =
-            GroundStationCount(length, maxDistance, allowedError, totalError);
-        const float spacing = StationSpacing(length, count);
-        log.AddGpsEntry(lineNo, typedLength, unitName, count, spacing, maxDistance, unit);
+        StationPlan plan;
+        PlanStations(typedLength, unit, allowedError, messages, plan);
+        log.AddGpsEntry(lineNo, *plan.length, plan.unitName, *plan.stationCount, *plan.spacingKm,
+                        *plan.maxDistanceKm, unit);
     }
 
     // One ordinary kilometre entry, numbered so that rows can be told apart.
@@ -204,7 +199,7 @@ void TestGpsLog::workedRows_data() {
         Row({{"12", 3}, {"100", 7}, {"4", 5}, {"K", 6}, {"25", 6}, {"30", 0}}));
     add("B22, 10 nautical miles, 3 cm", "B22", 10.0F, 2, 3.0F,
         Row({{"B22", 2}, {"10", 8}, {"2", 5}, {"NM", 5}, {"5", 7}, {"5.4", 0}}));
-    // As in the Part.
+    // A five-character designation fills its column: no blank before the length.
     add("99999, 250 km, 2.5 cm", "99999", 250.0F, 0, 2.5F,
         Row({{"99999", 0}, {"250", 7}, {"50", 4}, {"K", 6}, {"5", 7}, {"5", 0}}));
     add("C3, 0.125 km, 3 cm", "C3", 0.125F, 0, 3.0F,

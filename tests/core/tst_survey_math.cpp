@@ -9,6 +9,7 @@
 #include "core/CheckedArithmetic.h"
 #include "core/DistanceUnit.h"
 #include "core/NumberText.h"
+#include "core/StationPlan.h"
 #include "core/SurveyMath.h"
 
 #include <QObject>
@@ -112,8 +113,9 @@ private Q_SLOTS:
     void stationSpacingFailures_data();
     void stationSpacingFailures();
 
-    // The chain of the ground station calculator, distances in the user's unit.
-    void calculatorChainStatuteMiles();
+    // PlanStations: the ground station calculator's steps, as it runs them.
+    void planStations_data();
+    void planStations();
 
     // ShowUnitReminder.
     void showUnitReminder();
@@ -169,7 +171,7 @@ void TestSurveyMath::convertToKilometers_data() {
     QTest::addColumn<double>("expected");
     QTest::addColumn<QString>("expectedName");
 
-    // The Part's table: the products are narrowed to single precision.
+    // The worked conversions: the products are narrowed to single precision.
     QTest::newRow("25 statute miles") << 25.0F << 1 << 40.23360061645508 << "Statute Miles";
     QTest::newRow("10 nautical miles") << 10.0F << 2 << 18.520000457763672 << "Nautical Miles";
     QTest::newRow("100 km unchanged") << 100.0F << 0 << 100.0 << "Kilometers";
@@ -262,8 +264,8 @@ void TestSurveyMath::convertToKilometersFailures_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<float>("storedDistance");
 
-    // The Part: the overflowed value is stored into the caller's variable
-    // before the check fails; the unit name is not written.
+    // The overflowed value is stored into the caller's variable before the
+    // check fails, as the calculator has it; the unit name is not written.
     QTest::newRow("3e38 statute miles") << 3e38F << 1 << "Overflow" << kFloatInf;
     QTest::newRow("-3e38 statute miles") << -3e38F << 1 << "Overflow" << -kFloatInf;
     QTest::newRow("FLT_MAX nautical miles") << FLT_MAX << 2 << "Overflow" << kFloatInf;
@@ -554,7 +556,8 @@ void TestSurveyMath::groundStationCount_data() {
     QTest::addColumn<float>("totalErrorCm");
     QTest::addColumn<int>("expected");
 
-    // The Part's table.
+    // The ratio rounded up; a whole ratio stays, but for one station where the
+    // allowed error exceeds the total error.
     QTest::newRow("ratio 3.33: 4") << 100.0F << 30.0F << 5.0F << 12.0F << 4;
     QTest::newRow("ratio 2 whole, 5 > 8 false: 2") << 60.0F << 30.0F << 5.0F << 8.0F << 2;
     QTest::newRow("ratio 1 whole, 5 > 5 false: 1") << 30.0F << 30.0F << 5.0F << 5.0F << 1;
@@ -641,8 +644,8 @@ void TestSurveyMath::groundStationCountFailures() {
 }
 
 void TestSurveyMath::groundStationCountAfterUnitReminderDividesByZero() {
-    // The Part: MaxBaseDistance returns 0 after the reminder, and a caller
-    // that goes on fails with division by zero.
+    // MaxBaseDistance returns 0 after the unit reminder, and a caller that
+    // goes on fails with division by zero.
     FakeMessageService messages;
     const float maxDistance = MaxBaseDistance(5.0F, 7, messages);
     QVERIFY(OnlyTheUnitReminder(messages));
@@ -703,28 +706,55 @@ void TestSurveyMath::stationSpacingFailures() {
 
 // ---------------------------------------------------------- calculator chain
 
-void TestSurveyMath::calculatorChainStatuteMiles() {
-    // 25 statute miles at 5 cm, as the ground station calculator runs it.
+void TestSurveyMath::planStations_data() {
+    QTest::addColumn<float>("length");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<float>("allowedError");
+    QTest::addColumn<float>("lengthKm");
+    QTest::addColumn<float>("totalError");
+    QTest::addColumn<float>("maxDistanceKm");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<float>("spacingKm");
+    QTest::addColumn<float>("maxDistance"); // as shown, in the user's unit
+    QTest::addColumn<float>("spacing");     // as shown
+
+    // The worked entries: results in the unit the user picked.
+    QTest::newRow("100 km at 5 cm")
+        << 100.0F << 0 << 5.0F << 100.0F << 12.0F << 30.0F << 4 << 25.0F << 30.0F << 25.0F;
+    QTest::newRow("90 km at 5 cm, a whole number of stretches")
+        << 90.0F << 0 << 5.0F << 90.0F << 11.0F << 30.0F << 3 << 30.0F << 30.0F << 30.0F;
+    QTest::newRow("25 statute miles at 5 cm")
+        << 25.0F << 1 << 5.0F << 40.2336F << 6.02F << 30.0F << 2 << 20.1168F << 18.64F << 12.5F;
+    QTest::newRow("10 nautical miles at 3 cm")
+        << 10.0F << 2 << 3.0F << 18.52F << 3.85F << 10.0F << 2 << 9.26F << 5.4F << 5.0F;
+}
+
+void TestSurveyMath::planStations() {
+    QFETCH(float, length);
+    QFETCH(int, unit);
+    QFETCH(float, allowedError);
+    QFETCH(float, lengthKm);
+    QFETCH(float, totalError);
+    QFETCH(float, maxDistanceKm);
+    QFETCH(int, count);
+    QFETCH(float, spacingKm);
+    QFETCH(float, maxDistance);
+    QFETCH(float, spacing);
     FakeMessageService messages;
-    float length = 25.0F;
-    const UnitIndex unit = 1;
-    std::string unitName;
-    ConvertToKilometers(length, unit, unitName, messages);
-    PELLUCORS_COMPARE_EXACT(length, 40.2336F);
-    const float totalError = NarrowToSingle(RoundToCents(TotalGpsError(length)));
-    PELLUCORS_COMPARE_EXACT(totalError, 6.02F);
-    const float maxDistance = MaxBaseDistance(5.0F, unit, messages);
-    PELLUCORS_COMPARE_EXACT(maxDistance, 30.0F);
-    const std::int16_t count = GroundStationCount(length, maxDistance, 5.0F, totalError);
-    QCOMPARE(static_cast<int>(count), 2);
-    const float spacing = StationSpacing(length, count);
-    PELLUCORS_COMPARE_EXACT(spacing, 20.1168F);
-    // What the user sees, in statute miles.
-    PELLUCORS_COMPARE_EXACT(NarrowToSingle(RoundToCents(ConvertFromKilometers(spacing, unit))),
-                            12.5F);
-    PELLUCORS_COMPARE_EXACT(NarrowToSingle(RoundToCents(ConvertFromKilometers(maxDistance, unit))),
-                            18.64F);
+    StationPlan plan;
+
+    PlanStations(length, static_cast<UnitIndex>(unit), allowedError, messages, plan);
+
     QVERIFY(messages.shown.empty());
+    PELLUCORS_COMPARE_EXACT(*plan.length, length);
+    QCOMPARE(plan.unitName, *UnitName(static_cast<UnitIndex>(unit)));
+    PELLUCORS_COMPARE_EXACT(*plan.lengthKm, lengthKm);
+    PELLUCORS_COMPARE_EXACT(*plan.totalErrorCm, totalError);
+    PELLUCORS_COMPARE_EXACT(*plan.maxDistanceKm, maxDistanceKm);
+    QCOMPARE(int(*plan.stationCount), count);
+    PELLUCORS_COMPARE_EXACT(*plan.spacingKm, spacingKm);
+    PELLUCORS_COMPARE_EXACT(*plan.maxDistance, maxDistance);
+    PELLUCORS_COMPARE_EXACT(*plan.spacing, spacing);
 }
 
 // ---------------------------------------------------------- ShowUnitReminder
