@@ -11,6 +11,7 @@
 #include "core/GpsLog.h"
 #include "core/ListRow.h"
 #include "core/NumericInput.h"
+#include "core/Utf8.h"
 #include "platform/ListService.h"
 #include "ui/windows/frmAbout.h"
 #include "ui/windows/frmDataDisplay.h"
@@ -155,13 +156,6 @@ const QStringList kErrors = {QStringLiteral("5"),    QStringLiteral("3"),
                              QStringLiteral("1e6"),  QStringLiteral("1e30"),
                              QStringLiteral("2.01"), QStringLiteral("abc")};
 
-// Characters as the row rules count them (UTF-8 code points).
-std::size_t Characters(const std::string& text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
-    }));
-}
-
 bool IsFiniteNumber(const std::string& text) {
     const auto value = ReadRegionalNumber(text, kSeparators);
     return value && std::isfinite(*value);
@@ -195,9 +189,9 @@ QString RowProblem(const std::string& row, const std::string& designation, const
         return row.substr(start, pos - start);
     };
     const auto numberGap = [](const std::string& text, std::size_t width, std::size_t upTo) {
-        return width - std::min(Characters(text), upTo);
+        return width - std::min(CharacterCount(text), upTo);
     };
-    const std::size_t designationChars = Characters(designation);
+    const std::size_t designationChars = CharacterCount(designation);
     if (gap() != (designationChars <= 5 ? 5 - designationChars : 1))
         return QStringLiteral("wrong gap after the designation");
     columns.length = token();
@@ -420,7 +414,7 @@ RandomActions::Snapshot RandomActions::Take() {
 
 void RandomActions::NoteEntryInputs() {
     const frmGroundStationCal& gs = m_program->Parent().GroundStationCal();
-    m_entryInputs = {LoggedDesignation(gs.FirstInput()->text()).toStdString(), gs.SelectedUnit()};
+    m_entryInputs = {LoggedDesignation(gs.FirstInput()->text().toStdString()), gs.SelectedUnit()};
 }
 
 QString RandomActions::TypeIntoBox(bool paste) {

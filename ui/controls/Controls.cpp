@@ -93,8 +93,4 @@ void SetTabOrder(std::initializer_list<QWidget*> widgets) {
     }
 }
 
-QString LabelText(const std::string& text) {
-    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
 } // namespace pellucors

@@ -3,7 +3,6 @@
 #include <QString>
 
 #include <initializer_list>
-#include <string>
 
 class QGroupBox;
 class QLabel;
@@ -45,8 +44,5 @@ QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption, 
 
 // Tab order along `widgets`, in the given order.
 void SetTabOrder(std::initializer_list<QWidget*> widgets);
-
-// Text with the CR LF line breaks of the program's texts as a label shows them.
-QString LabelText(const std::string& text);
 
 } // namespace pellucors

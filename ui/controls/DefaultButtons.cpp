@@ -10,7 +10,7 @@ namespace pellucors {
 
 DefaultButtons::DefaultButtons(QWidget& window, QPushButton* defaultButton,
                                QAbstractButton* cancelButton)
-    : m_window(window), m_default(defaultButton), m_cancel(cancelButton) {
+    : QObject(&window), m_window(&window), m_default(defaultButton), m_cancel(cancelButton) {
     // Keys the focused control does not use travel up to the window.
     window.installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this,
@@ -19,11 +19,13 @@ DefaultButtons::DefaultButtons(QWidget& window, QPushButton* defaultButton,
 }
 
 void DefaultButtons::DrawDefault(QWidget* focused) {
+    if (!m_window)
+        return;
     auto* focusedButton = qobject_cast<QPushButton*>(focused);
-    if (focusedButton && !m_window.isAncestorOf(focusedButton))
+    if (focusedButton && !m_window->isAncestorOf(focusedButton))
         focusedButton = nullptr;
-    const QPushButton* drawn = focusedButton ? focusedButton : m_default;
-    for (QPushButton* button : m_window.findChildren<QPushButton*>()) {
+    const QPushButton* drawn = focusedButton ? focusedButton : m_default.data();
+    for (QPushButton* button : m_window->findChildren<QPushButton*>()) {
         if (button->isDefault() != (button == drawn))
             button->setDefault(button == drawn);
     }
@@ -39,7 +41,7 @@ bool DefaultButtons::eventFilter(QObject* watched, QEvent* event) {
     QAbstractButton* target = nullptr;
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         auto* focusedButton = qobject_cast<QPushButton*>(QApplication::focusWidget());
-        target = focusedButton ? focusedButton : m_default;
+        target = focusedButton ? focusedButton : m_default.data();
     } else if (key->key() == Qt::Key_Escape) {
         target = m_cancel;
     }

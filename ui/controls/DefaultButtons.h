@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 class QAbstractButton;
 class QPushButton;
@@ -13,8 +14,8 @@ namespace pellucors {
 // wherever the focus is in the window, except that Enter on a focused button
 // presses that button. The button Enter would press is the one drawn as the
 // default: a focused button alone, otherwise the window's default button.
-// Either button may be null. The window owns it as a member, so it stops
-// watching before the window's controls are destroyed.
+// Either button may be null. It belongs to the window and outlives no control
+// it watches.
 class DefaultButtons final : public QObject {
     Q_OBJECT
 public:
@@ -26,9 +27,9 @@ protected:
 private:
     void DrawDefault(QWidget* focused);
 
-    QWidget& m_window;
-    QPushButton* m_default;
-    QAbstractButton* m_cancel;
+    QPointer<QWidget> m_window;
+    QPointer<QPushButton> m_default;
+    QPointer<QAbstractButton> m_cancel;
 };
 
 } // namespace pellucors

@@ -24,13 +24,13 @@ constexpr std::array<OptionCaption, 3> kOptions{{
 
 UnitOptions::UnitOptions(QWidget& parent, const QRect& frameTwips,
                          const std::array<int, 3>& buttonTops)
-    : QObject(&parent), m_frame(new QGroupBox(QStringLiteral("Miles/Kilometers"), &parent)),
-      m_group(new QButtonGroup(this)) {
-    m_frame->setObjectName(QStringLiteral("fraMilesKilo"));
-    m_frame->setGeometry(
+    : QObject(&parent), m_group(new QButtonGroup(this)) {
+    auto* frame = new QGroupBox(QStringLiteral("Miles/Kilometers"), &parent);
+    frame->setObjectName(QStringLiteral("fraMilesKilo"));
+    frame->setGeometry(
         TwipsRect(frameTwips.x(), frameTwips.y(), frameTwips.width(), frameTwips.height()));
     for (std::size_t i = 0; i < kOptions.size(); ++i) {
-        auto* button = new QRadioButton(QString::fromLatin1(kOptions[i].caption), m_frame);
+        auto* button = new QRadioButton(QString::fromLatin1(kOptions[i].caption), frame);
         button->setObjectName(QStringLiteral("optDistance%1").arg(i));
         button->setToolTip(QString::fromLatin1(kOptions[i].tooltip));
         button->setAccessibleName(button->text().remove(QLatin1Char('&')));
@@ -45,9 +45,9 @@ UnitOptions::UnitOptions(QWidget& parent, const QRect& frameTwips,
     connect(m_group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (!checked)
             return;
+        m_selected = static_cast<UnitIndex>(id);
         PutTabStopOnSelected();
-        if (m_onSelected)
-            m_onSelected(static_cast<UnitIndex>(id));
+        Q_EMIT Selected(m_selected);
     });
 }
 
@@ -71,10 +71,6 @@ bool UnitOptions::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void UnitOptions::OnSelected(std::function<void(UnitIndex)> onSelected) {
-    m_onSelected = std::move(onSelected);
-}
-
 QRadioButton* UnitOptions::Button(UnitIndex index) const {
     return m_buttons.at(static_cast<std::size_t>(index));
 }
@@ -84,9 +80,8 @@ bool UnitOptions::AnySelected() const {
 }
 
 void UnitOptions::Select(UnitIndex index) {
-    // Selecting the selected button still counts as a selection.
-    if (Button(index)->isChecked() && m_onSelected)
-        m_onSelected(index);
+    if (Button(index)->isChecked())
+        Q_EMIT Selected(index);
     Button(index)->setChecked(true);
     for (QRadioButton* button : m_buttons) {
         if (button != Button(index))

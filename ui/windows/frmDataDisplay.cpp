@@ -5,6 +5,7 @@
 #include "platform/MessageService.h"
 #include "platform/qt/FixedPitchFont.h"
 #include "ui/controls/Controls.h"
+#include "ui/controls/DefaultButtons.h"
 #include "ui/controls/Twips.h"
 #include "ui/controls/WholeRowList.h"
 #include "ui/controls/WindowFonts.h"
@@ -51,7 +52,7 @@ frmDataDisplay::frmDataDisplay(WindowShell& shell, GpsLog& log, MessageService& 
     connect(cmdClear, &QPushButton::clicked, this, &frmDataDisplay::cmdClear_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmDataDisplay::cmdPrint_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmDataDisplay::cmdClose_Click);
-    m_defaultButtons = std::make_unique<DefaultButtons>(*this, nullptr, cmdClear);
+    new DefaultButtons(*this, nullptr, cmdClear);
 
     m_titleRow = TitleRow();
     m_rows.AppendRow(m_titleRow);

@@ -3,11 +3,9 @@
 #include "ChildWindow.h"
 #include "platform/qt/QtListService.h"
 #include "print/GpsDataPrintout.h"
-#include "ui/controls/DefaultButtons.h"
 
 #include <QWidget>
 
-#include <memory>
 #include <string>
 
 class QListWidget;
@@ -53,8 +51,6 @@ private:
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdClose = nullptr;
     QtListService m_rows;
-    // A member, so it goes before the controls it watches.
-    std::unique_ptr<DefaultButtons> m_defaultButtons;
 };
 
 } // namespace pellucors

@@ -7,9 +7,9 @@
 #include "platform/MessageService.h"
 #include "ui/controls/CalculationError.h"
 #include "ui/controls/Controls.h"
+#include "ui/controls/DefaultButtons.h"
 #include "ui/controls/ResultBox.h"
 #include "ui/controls/Twips.h"
-#include "ui/controls/UnitOptions.h"
 #include "ui/controls/WindowFonts.h"
 
 #include <QLabel>
@@ -31,8 +31,8 @@ frmGPS_ErrorCal::frmGPS_ErrorCal(WindowShell& shell, MessageService& messages,
     connect(cmdCalculate, &QPushButton::clicked, this, &frmGPS_ErrorCal::cmdCalculate_Click);
     connect(cmdClear, &QPushButton::clicked, this, &frmGPS_ErrorCal::cmdClear_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmGPS_ErrorCal::cmdClose_Click);
-    optDistance->OnSelected([this](UnitIndex index) { optDistance_Click(index); });
-    m_defaultButtons = std::make_unique<DefaultButtons>(*this, cmdCalculate, cmdClear);
+    connect(optDistance, &UnitOptions::Selected, this, &frmGPS_ErrorCal::optDistance_Click);
+    new DefaultButtons(*this, cmdCalculate, cmdClear);
 }
 
 void frmGPS_ErrorCal::CreateControls() {
@@ -87,7 +87,7 @@ void frmGPS_ErrorCal::CalculateError() {
     try {
         float distanceKm = NarrowToSingle(*distance);
         std::string unitName;
-        ConvertToKilometers(distanceKm, m_selectedUnit, unitName, m_messages);
+        ConvertToKilometers(distanceKm, SelectedUnit(), unitName, m_messages);
         const double totalError = TotalGpsError(distanceKm);
         lblAnswer->SetResult(
             QString::fromStdString(DoubleToText(RoundToCents(totalError), m_separators.decimal)));
@@ -109,8 +109,7 @@ void frmGPS_ErrorCal::cmdClear_Click() {
     txtDistance->setFocus();
 }
 
-void frmGPS_ErrorCal::optDistance_Click(UnitIndex index) {
-    m_selectedUnit = index;
+void frmGPS_ErrorCal::optDistance_Click() {
     txtDistance->setFocus();
 }
 

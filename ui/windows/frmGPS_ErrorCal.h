@@ -3,11 +3,9 @@
 #include "ChildWindow.h"
 #include "core/DistanceUnit.h"
 #include "core/NumericInput.h"
-#include "ui/controls/DefaultButtons.h"
+#include "ui/controls/UnitOptions.h"
 
 #include <QWidget>
-
-#include <memory>
 
 class QLabel;
 class QLineEdit;
@@ -17,7 +15,6 @@ namespace pellucors {
 
 class MessageService;
 class ResultBox;
-class UnitOptions;
 
 // The GPS error calculator: the total GPS error in centimetres at a distance
 // from the base station. Logs nothing.
@@ -29,7 +26,7 @@ public:
     frmGPS_ErrorCal(WindowShell& shell, MessageService& messages, RegionalSeparators separators,
                     QWidget* parent = nullptr);
 
-    UnitIndex SelectedUnit() const { return m_selectedUnit; }
+    UnitIndex SelectedUnit() const { return optDistance->SelectedUnit(); }
 
 private:
     void CreateControls();
@@ -38,12 +35,11 @@ private:
     void cmdCalculate_Click();
     void cmdClear_Click();
     void cmdClose_Click() { m_shell.CloseChild(ChildWindow::GpsErrorCal); }
-    void optDistance_Click(UnitIndex index);
+    void optDistance_Click();
 
     WindowShell& m_shell;
     MessageService& m_messages;
     RegionalSeparators m_separators;
-    UnitIndex m_selectedUnit = 0;
 
     QLineEdit* txtDistance = nullptr;
     ResultBox* lblAnswer = nullptr;
@@ -51,8 +47,6 @@ private:
     QPushButton* cmdCalculate = nullptr;
     QPushButton* cmdClear = nullptr;
     QPushButton* cmdClose = nullptr;
-    // A member, so it goes before the controls it watches.
-    std::unique_ptr<DefaultButtons> m_defaultButtons;
 };
 
 } // namespace pellucors

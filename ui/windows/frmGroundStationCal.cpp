@@ -3,14 +3,16 @@
 #include "core/ArithmeticError.h"
 #include "core/CheckedArithmetic.h"
 #include "core/GpsLog.h"
+#include "core/ListRow.h"
 #include "core/NumberText.h"
+#include "core/StationPlan.h"
 #include "core/SurveyMath.h"
 #include "platform/MessageService.h"
 #include "ui/controls/CalculationError.h"
 #include "ui/controls/Controls.h"
+#include "ui/controls/DefaultButtons.h"
 #include "ui/controls/ResultBox.h"
 #include "ui/controls/Twips.h"
-#include "ui/controls/UnitOptions.h"
 #include "ui/controls/WindowFonts.h"
 
 #include <QGroupBox>
@@ -27,27 +29,6 @@ constexpr Qt::Alignment kHeading = Qt::AlignHCenter | Qt::AlignTop;
 constexpr const char* kCheckData = "Pellucors - Please check your data!";
 } // namespace
 
-namespace {
-// Characters that would break a fixed-width row: control characters, line
-// and paragraph separators, and the marks that reorder text.
-bool BreaksTheRow(QChar c) {
-    const char16_t code = c.unicode();
-    const QChar::Category category = c.category();
-    return category == QChar::Other_Control || category == QChar::Separator_Line ||
-           category == QChar::Separator_Paragraph || code == 0x061C || code == 0x200E ||
-           code == 0x200F || (code >= 0x202A && code <= 0x202E) ||
-           (code >= 0x2066 && code <= 0x2069);
-}
-} // namespace
-
-QString LoggedDesignation(QString typed) {
-    for (QChar& c : typed) {
-        if (BreaksTheRow(c))
-            c = QLatin1Char(' ');
-    }
-    return typed;
-}
-
 frmGroundStationCal::frmGroundStationCal(WindowShell& shell, GpsLog& log, MessageService& messages,
                                          RegionalSeparators separators, QWidget* parent)
     : QWidget(parent), m_shell(shell), m_log(log), m_messages(messages),
@@ -63,8 +44,8 @@ frmGroundStationCal::frmGroundStationCal(WindowShell& shell, GpsLog& log, Messag
     connect(cmdExit, &QPushButton::clicked, this, &frmGroundStationCal::cmdExit_Click);
     connect(cmdDisplay, &QPushButton::clicked, this, &frmGroundStationCal::cmdDisplay_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmGroundStationCal::cmdClose_Click);
-    optDistance->OnSelected([this](UnitIndex index) { optDistance_Click(index); });
-    m_defaultButtons = std::make_unique<DefaultButtons>(*this, cmdEnter, cmdClearForm);
+    connect(optDistance, &UnitOptions::Selected, this, &frmGroundStationCal::optDistance_Click);
+    new DefaultButtons(*this, cmdEnter, cmdClearForm);
 }
 
 void frmGroundStationCal::CreateControls() {
@@ -187,37 +168,16 @@ void frmGroundStationCal::ProcessEntry() {
     const auto inputs = CheckInputs();
     if (!inputs)
         return;
-    const UnitIndex unit = m_selectedUnit;
-    const auto resultText = [this, unit](float distanceKm) {
-        return QString::fromStdString(
-            SingleToText(NarrowToSingle(RoundToCents(ConvertFromKilometers(distanceKm, unit))),
-                         m_separators.decimal));
-    };
+    const UnitIndex unit = SelectedUnit();
+    StationPlan plan;
     try {
-        const float typedLength = NarrowToSingle(inputs->length);
-        float length = typedLength;
-        const float allowed = NarrowToSingle(inputs->allowedError);
-        std::string unitName;
-        ConvertToKilometers(length, unit, unitName, m_messages);
-        const float totalError = NarrowToSingle(RoundToCents(TotalGpsError(length)));
-
-        const float maxDistance = MaxBaseDistance(allowed, unit, m_messages);
-        lblClientsSpec->SetResult(resultText(maxDistance));
-        const std::int16_t count = GroundStationCount(length, maxDistance, allowed, totalError);
-        lblNoGroundStations->SetResult(QString::fromStdString(CountToText(count)));
-        const float spacing = StationSpacing(length, count);
-        lblSpacing->SetResult(resultText(spacing));
-
-        const QString name = QString::fromStdString(unitName);
-        lblTitleGPSSpacing->setText(QStringLiteral("Ground Station\nSpacing in\n") + name);
-        lblMaxDisTitle->setText(
-            QStringLiteral("Max Distance from Base Station with Clients Specs\n") + name);
-        lblSpacing->SetHeading(QStringLiteral("Ground Station Spacing in ") + name);
-        lblClientsSpec->SetHeading(QStringLiteral("Max Distance from Base Station in ") + name);
-
-        m_log.AddGpsEntry(LoggedDesignation(txtLineNo->text()).toStdString(), typedLength, unitName,
-                          count, spacing, maxDistance, unit);
+        PlanStations(inputs->length, unit, inputs->allowedError, m_messages, plan);
+        ShowPlan(plan);
+        m_log.AddGpsEntry(LoggedDesignation(txtLineNo->text().toStdString()), *plan.length,
+                          plan.unitName, *plan.stationCount, *plan.spacingKm, *plan.maxDistanceKm,
+                          unit);
     } catch (const ArithmeticError&) {
+        ShowPlan(plan);
         ShowCalculationError(m_messages);
         return;
     }
@@ -225,6 +185,25 @@ void frmGroundStationCal::ProcessEntry() {
     txtLineNo->clear();
     txtDistance->clear();
     txtOkError->clear();
+}
+
+void frmGroundStationCal::ShowPlan(const StationPlan& plan) {
+    const auto text = [this](float distance) {
+        return QString::fromStdString(SingleToText(distance, m_separators.decimal));
+    };
+    if (plan.maxDistance)
+        lblClientsSpec->SetResult(text(*plan.maxDistance));
+    if (plan.stationCount)
+        lblNoGroundStations->SetResult(QString::fromStdString(CountToText(*plan.stationCount)));
+    if (!plan.spacing)
+        return;
+    lblSpacing->SetResult(text(*plan.spacing));
+    const QString name = QString::fromStdString(plan.unitName);
+    lblTitleGPSSpacing->setText(QStringLiteral("Ground Station\nSpacing in\n") + name);
+    lblMaxDisTitle->setText(QStringLiteral("Max Distance from Base Station with Clients Specs\n") +
+                            name);
+    lblSpacing->SetHeading(QStringLiteral("Ground Station Spacing in ") + name);
+    lblClientsSpec->SetHeading(QStringLiteral("Max Distance from Base Station in ") + name);
 }
 
 void frmGroundStationCal::cmdClearForm_Click() {
@@ -238,8 +217,7 @@ void frmGroundStationCal::cmdClearForm_Click() {
     optDistance->Select(0);
 }
 
-void frmGroundStationCal::optDistance_Click(UnitIndex index) {
-    m_selectedUnit = index;
+void frmGroundStationCal::optDistance_Click() {
     txtLineNo->setFocus();
 }
 

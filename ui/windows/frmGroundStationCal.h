@@ -3,11 +3,10 @@
 #include "ChildWindow.h"
 #include "core/DistanceUnit.h"
 #include "core/NumericInput.h"
-#include "ui/controls/DefaultButtons.h"
+#include "ui/controls/UnitOptions.h"
 
 #include <QWidget>
 
-#include <memory>
 #include <optional>
 
 class QGroupBox;
@@ -20,12 +19,7 @@ namespace pellucors {
 class GpsLog;
 class MessageService;
 class ResultBox;
-class UnitOptions;
-
-// The designation as logged: what was typed, with control and text-direction
-// characters (pasted tabs, line breaks, overrides), which would break the
-// fixed-width row on screen and on paper, shown as blanks.
-QString LoggedDesignation(QString typed);
+struct StationPlan;
 
 // The ground station calculator ("GPS Data Entry"): checks one flight line's
 // designation, length and allowed error, shows the stations it needs and logs
@@ -38,7 +32,7 @@ public:
     frmGroundStationCal(WindowShell& shell, GpsLog& log, MessageService& messages,
                         RegionalSeparators separators, QWidget* parent = nullptr);
 
-    UnitIndex SelectedUnit() const { return m_selectedUnit; }
+    UnitIndex SelectedUnit() const { return optDistance->SelectedUnit(); }
     QLineEdit* FirstInput() const { return txtLineNo; }
 
 private:
@@ -50,6 +44,9 @@ private:
     };
     // The six input checks in order; empty after the first failure's message.
     std::optional<EntryInputs> CheckInputs();
+    // The results the plan holds, in the result boxes; the unit headings
+    // once the plan is whole.
+    void ShowPlan(const StationPlan& plan);
     void RejectBox(QLineEdit* box, const char* title, const char* text, bool exclamation);
 
     void cmdEnter_Click() { ProcessEntry(); }
@@ -57,13 +54,12 @@ private:
     void cmdDisplay_Click() { m_shell.ToggleChild(ChildWindow::DataDisplay); }
     void cmdClose_Click() { m_shell.CloseChild(ChildWindow::GroundStationCal); }
     void cmdExit_Click() { m_shell.ShutDown(); }
-    void optDistance_Click(UnitIndex index);
+    void optDistance_Click();
 
     WindowShell& m_shell;
     GpsLog& m_log;
     MessageService& m_messages;
     RegionalSeparators m_separators;
-    UnitIndex m_selectedUnit = 0;
 
     QGroupBox* Frame1 = nullptr;
     QLineEdit* txtLineNo = nullptr;
@@ -80,8 +76,6 @@ private:
     QPushButton* cmdExit = nullptr;
     QPushButton* cmdDisplay = nullptr;
     QPushButton* cmdClose = nullptr;
-    // A member, so it goes before the controls it watches.
-    std::unique_ptr<DefaultButtons> m_defaultButtons;
 };
 
 } // namespace pellucors
