@@ -1,6 +1,7 @@
 #include "Application.h"
 
 #include "ui/windows/frmDataDisplay.h"
+#include "ui/windows/frmParent.h"
 #include "ui/windows/frmSplash.h"
 
 #include <QTimer>
@@ -27,6 +28,10 @@ Application::~Application() {
     delete m_parent;
 }
 
+frmParent* Application::Parent() const {
+    return m_parent;
+}
+
 frmSplash* Application::Splash() const {
     return m_splash;
 }
@@ -34,9 +39,6 @@ frmSplash* Application::Splash() const {
 void Application::Main() {
     m_parent = new frmParent(m_services, m_log);
     m_parent->showMaximized();
-    m_parent->GpsErrorCal();
-    m_parent->GroundStationCal();
-    m_parent->DataDisplay();
     m_splash = new frmSplash(m_services.appInfo, [this] { HandOver(); });
     m_splash->show();
 }

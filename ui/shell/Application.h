@@ -2,12 +2,13 @@
 
 #include "OpenMessageBoxes.h"
 #include "core/GpsLog.h"
-#include "ui/windows/frmParent.h"
+#include "ui/windows/ShellServices.h"
 
 #include <QPointer>
 
 namespace pellucors {
 
+class frmParent;
 class frmSplash;
 
 // The program's lifetime: the GPS log and the windows, started by Main.
@@ -27,7 +28,7 @@ public:
 
     GpsLog& Log() { return m_log; }
     // Null after ShutDown has unloaded them.
-    frmParent* Parent() const { return m_parent; }
+    frmParent* Parent() const;
     frmSplash* Splash() const;
 
 private:

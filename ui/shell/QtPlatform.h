@@ -2,7 +2,7 @@
 
 #include "platform/qt/QtAppInfoService.h"
 #include "platform/qt/QtMessageService.h"
-#include "ui/windows/frmParent.h"
+#include "ui/windows/ShellServices.h"
 
 namespace pellucors {
 

@@ -1,9 +1,15 @@
 #pragma once
 
+#include <cstddef>
+
 namespace pellucors {
 
 // The three child windows of the main window.
 enum class ChildWindow { GpsErrorCal, GroundStationCal, DataDisplay };
+
+constexpr std::size_t Index(ChildWindow window) {
+    return static_cast<std::size_t>(window);
+}
 
 // What a child window asks of the main window: its check mark and visibility
 // change together, and the program ends only through ShutDown.

@@ -5,15 +5,14 @@
 #include "frmGPS_ErrorCal.h"
 #include "frmGroundStationCal.h"
 #include "platform/AppInfoService.h"
-#include "ui/controls/AccessKeys.h"
 #include "ui/controls/ChildWindowStyle.h"
 #include "ui/controls/FocusInView.h"
+#include "ui/controls/KeyboardRules.h"
 #include "ui/controls/Pictures.h"
 #include "ui/controls/Twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -24,37 +23,41 @@
 namespace pellucors {
 
 namespace {
-std::size_t Slot(ChildWindow window) {
-    return static_cast<std::size_t>(window);
+// Where a child window stands when loaded and after Home Position, from the
+// workspace's origin.
+QPoint HomePosition(ChildWindow window) {
+    const QPoint twips = window == ChildWindow::GpsErrorCal   ? frmGPS_ErrorCal::kHomeTwips
+                         : window == ChildWindow::DataDisplay ? frmDataDisplay::kHomeTwips
+                                                              : frmGroundStationCal::kHomeTwips;
+    return TwipsPoint(twips.x(), twips.y());
 }
 } // namespace
 
-frmParent::frmParent(ShellServices& services, GpsLog& log)
-    : m_services(services), m_log(log), m_workspace(new QMdiArea(this)),
-      m_childStyle(std::make_unique<ChildWindowStyle>()), m_accessKeys(new AccessKeys(this)) {
+frmParent::frmParent(ShellServices& services, GpsLog& log) : m_services(services), m_log(log) {
     setObjectName(QStringLiteral("frmParent"));
     setWindowTitle(QString::fromStdString(services.appInfo.Title()));
     setWindowIcon(WindowIcon());
     resize(TwipsSize(5490, 5265));
-    m_workspace->setObjectName(QStringLiteral("workspace"));
-    m_workspace->setBackground(palette().brush(QPalette::Dark));
-    // A child window beyond a small workspace stays reachable.
-    m_workspace->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_workspace->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    new FocusInView(*m_workspace); // and scrolls to the control that has the keyboard
-    setCentralWidget(m_workspace);
+    CreateWorkspace();
     CreateMenus();
-    // The menu's shortcuts act whichever child window is active, also where a
-    // text box would take the same key, but for its own editing keys.
-    qApp->installEventFilter(this);
-    qApp->installEventFilter(m_accessKeys);
+    CreateChildWindows();
+    new KeyboardRules(*this, m_menuShortcuts);
 }
 
-frmParent::~frmParent() {
-    qApp->removeEventFilter(m_accessKeys);
-    qApp->removeEventFilter(this);
-    // The child windows go before the style their frames use.
-    delete m_workspace;
+void frmParent::CreateWorkspace() {
+    m_workspace = new QMdiArea(this);
+    m_workspace->setObjectName(QStringLiteral("workspace"));
+    m_workspace->setBackground(palette().brush(QPalette::Dark));
+    // A child window beyond a small workspace stays reachable, and so does
+    // the control that has the keyboard.
+    m_workspace->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_workspace->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    new FocusInView(*m_workspace);
+    // The workspace's child, made after the part that holds its windows: Qt
+    // deletes the windows before the style of their frames.
+    m_childStyle = new ChildWindowStyle;
+    m_childStyle->setParent(m_workspace);
+    setCentralWidget(m_workspace);
 }
 
 void frmParent::FillScreenIfNotMaximised() {
@@ -96,11 +99,12 @@ void frmParent::CreateMenus() {
         QAction* action = item(mnuWindow, name, caption, QKeySequence(shortcut));
         action->setCheckable(true);
         action->setChecked(true);
-        m_windowItems[Slot(window)] = action;
-        // The action has already flipped its mark; act on what it was.
+        m_windowItems[Index(window)] = action;
         connect(action, &QAction::triggered, this, [this, window](bool checked) {
-            MenuItem(window)->setChecked(!checked);
-            ToggleChild(window);
+            if (checked)
+                ShowChild(window);
+            else
+                HideChild(window);
         });
     };
     toggle(ChildWindow::GpsErrorCal, "mnuWindowsGPSError",
@@ -120,7 +124,17 @@ void frmParent::CreateMenus() {
             &QAction::triggered, this, &frmParent::mnuHelpAbout_Click);
 }
 
-QMdiSubWindow* frmParent::AddChild(ChildWindow window, QWidget* form, QPoint homeTwips) {
+void frmParent::CreateChildWindows() {
+    m_gpsErrorCal = new frmGPS_ErrorCal(*this, m_services.messages, m_services.separators);
+    m_groundStationCal =
+        new frmGroundStationCal(*this, m_log, m_services.messages, m_services.separators);
+    m_dataDisplay = new frmDataDisplay(*this, m_log, m_services.messages, m_services.makePrinter);
+    AddChild(ChildWindow::GpsErrorCal, m_gpsErrorCal);
+    AddChild(ChildWindow::GroundStationCal, m_groundStationCal);
+    AddChild(ChildWindow::DataDisplay, m_dataDisplay);
+}
+
+void frmParent::AddChild(ChildWindow window, QWidget* form) {
     // No system menu, close, minimise or maximise box: a child window is
     // hidden only by its Close button or its menu item, which keep the mark.
     auto* sub =
@@ -129,50 +143,18 @@ QMdiSubWindow* frmParent::AddChild(ChildWindow window, QWidget* form, QPoint hom
     sub->setWidget(form);
     sub->setWindowTitle(form->windowTitle());
     sub->setSystemMenu(nullptr);
-    sub->setStyle(m_childStyle.get());
+    sub->setStyle(m_childStyle);
     sub->setOption(QMdiSubWindow::RubberBandResize, false);
     m_workspace->addSubWindow(sub);
     sub->adjustSize();
     sub->setFixedSize(sub->size());
-    sub->move(TwipsPoint(homeTwips.x(), homeTwips.y()));
+    sub->move(HomePosition(window));
     sub->show();
-    m_subWindows[Slot(window)] = sub;
-    return sub;
-}
-
-frmGPS_ErrorCal& frmParent::GpsErrorCal() {
-    if (!m_subWindows[Slot(ChildWindow::GpsErrorCal)]) {
-        AddChild(ChildWindow::GpsErrorCal,
-                 new frmGPS_ErrorCal(*this, m_services.messages, m_services.separators),
-                 frmGPS_ErrorCal::kHomeTwips);
-    }
-    return *static_cast<frmGPS_ErrorCal*>(SubWindow(ChildWindow::GpsErrorCal)->widget());
-}
-
-frmGroundStationCal& frmParent::GroundStationCal() {
-    if (!m_subWindows[Slot(ChildWindow::GroundStationCal)]) {
-        AddChild(ChildWindow::GroundStationCal,
-                 new frmGroundStationCal(*this, m_log, m_services.messages, m_services.separators),
-                 frmGroundStationCal::kHomeTwips);
-    }
-    return *static_cast<frmGroundStationCal*>(SubWindow(ChildWindow::GroundStationCal)->widget());
-}
-
-frmDataDisplay& frmParent::DataDisplay() {
-    if (!m_subWindows[Slot(ChildWindow::DataDisplay)]) {
-        AddChild(ChildWindow::DataDisplay,
-                 new frmDataDisplay(*this, m_log, m_services.messages, m_services.makePrinter),
-                 frmDataDisplay::kHomeTwips);
-    }
-    return *static_cast<frmDataDisplay*>(SubWindow(ChildWindow::DataDisplay)->widget());
+    m_subWindows[Index(window)] = sub;
 }
 
 QMdiSubWindow* frmParent::SubWindow(ChildWindow window) const {
-    return m_subWindows[Slot(window)];
-}
-
-QAction* frmParent::MenuItem(ChildWindow window) const {
-    return m_windowItems[Slot(window)];
+    return m_subWindows[Index(window)];
 }
 
 frmAbout* frmParent::About() const {
@@ -244,14 +226,7 @@ void frmParent::CloseChild(ChildWindow window) {
 }
 
 void frmParent::ToggleChild(ChildWindow window) {
-    QAction* item = MenuItem(window);
-    if (item->isChecked()) {
-        item->setChecked(false);
-        HideChild(window);
-    } else {
-        item->setChecked(true);
-        ShowChild(window);
-    }
+    MenuItem(window)->trigger();
 }
 
 void frmParent::mnuFilePrint_Click() {
@@ -263,9 +238,9 @@ void frmParent::mnuWindowHome_Click() {
     // far it is scrolled.
     m_workspace->horizontalScrollBar()->setValue(0);
     m_workspace->verticalScrollBar()->setValue(0);
-    SubWindow(ChildWindow::DataDisplay)->move(TwipsPoint(5910, 3180));
-    SubWindow(ChildWindow::GpsErrorCal)->move(TwipsPoint(5910, 0));
-    SubWindow(ChildWindow::GroundStationCal)->move(TwipsPoint(0, 0));
+    for (const ChildWindow window :
+         {ChildWindow::DataDisplay, ChildWindow::GpsErrorCal, ChildWindow::GroundStationCal})
+        SubWindow(window)->move(HomePosition(window));
 }
 
 void frmParent::mnuHelpAbout_Click() {
@@ -300,38 +275,6 @@ void frmParent::closeEvent(QCloseEvent* event) {
     // The close box ends the program like File > Exit.
     ShutDown();
     event->accept();
-}
-
-namespace {
-// The keys with which a text box edits its own text, which it keeps over the
-// menu's shortcuts (Ctrl+X cuts there, Ctrl+A selects all): taken from the
-// user, they would end the program and lose the log, or open About, instead.
-bool IsTextEditingKey(const QWidget* focus, const QKeyEvent& key) {
-    const auto* box = qobject_cast<const QLineEdit*>(focus);
-    return box && !box->isReadOnly() &&
-           (key.matches(QKeySequence::Cut) || key.matches(QKeySequence::SelectAll) ||
-            key.matches(QKeySequence::Copy) || key.matches(QKeySequence::Paste) ||
-            key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Redo));
-}
-} // namespace
-
-bool frmParent::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride && isActiveWindow()) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        // The key goes to the window first, then to the widget that has the
-        // keyboard: the text box is known by the keyboard, not the receiver.
-        if (IsTextEditingKey(QApplication::focusWidget(), *key))
-            return QMainWindow::eventFilter(watched, event);
-        const QKeySequence pressed(key->keyCombination());
-        for (const QAction* action : std::as_const(m_menuShortcuts)) {
-            if (action->shortcut() == pressed) {
-                // Not overridden: the menu's shortcut gets the key.
-                event->ignore();
-                return true;
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace pellucors

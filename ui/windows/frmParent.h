@@ -1,15 +1,12 @@
 #pragma once
 
 #include "ChildWindow.h"
-#include "core/NumericInput.h"
-#include "print/GpsDataPrintout.h"
+#include "ShellServices.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <array>
-#include <functional>
-#include <memory>
 
 class QAction;
 class QMdiArea;
@@ -18,24 +15,11 @@ class QStyle;
 
 namespace pellucors {
 
-class AccessKeys;
-class AppInfoService;
 class GpsLog;
-class MessageService;
 class frmAbout;
 class frmDataDisplay;
 class frmGPS_ErrorCal;
 class frmGroundStationCal;
-
-// What the shell needs from the world outside its windows.
-struct ShellServices {
-    MessageService& messages;
-    const AppInfoService& appInfo;
-    PrinterFactory makePrinter;
-    RegionalSeparators separators;
-    // Ends the process (exit status 0) once the windows are unloaded.
-    std::function<void()> endProcess;
-};
 
 // The main window: the workspace with the three child windows, the menu bar,
 // the rule that a Window item is checked exactly when its window is shown,
@@ -43,15 +27,15 @@ struct ShellServices {
 class frmParent final : public QMainWindow, public WindowShell {
     Q_OBJECT
 public:
+    // Loads the three child windows, each at its home position.
     frmParent(ShellServices& services, GpsLog& log);
-    ~frmParent() override;
 
-    // Each child window is loaded on first use and lives until ShutDown.
-    frmGPS_ErrorCal& GpsErrorCal();
-    frmGroundStationCal& GroundStationCal();
-    frmDataDisplay& DataDisplay();
+    // The child windows live until ShutDown.
+    frmGPS_ErrorCal& GpsErrorCal() const { return *m_gpsErrorCal; }
+    frmGroundStationCal& GroundStationCal() const { return *m_groundStationCal; }
+    frmDataDisplay& DataDisplay() const { return *m_dataDisplay; }
     QMdiSubWindow* SubWindow(ChildWindow window) const;
-    QAction* MenuItem(ChildWindow window) const;
+    QAction* MenuItem(ChildWindow window) const { return m_windowItems[Index(window)]; }
     // Null until Help > About, and again after its close box.
     frmAbout* About() const;
 
@@ -60,6 +44,7 @@ public:
     void HandOver();
 
     void CloseChild(ChildWindow window) override;
+    // Triggers the window's menu item, which hides or shows the window.
     void ToggleChild(ChildWindow window) override;
     // Unloads About, the data window, both calculators and this window, in
     // that order, then ends the process. Nothing is saved.
@@ -67,11 +52,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void CreateWorkspace();
     void CreateMenus();
-    QMdiSubWindow* AddChild(ChildWindow window, QWidget* form, QPoint homeTwips);
+    void CreateChildWindows();
+    void AddChild(ChildWindow window, QWidget* form);
     void ShowChild(ChildWindow window);
     // Hides the window; if it had the keyboard, another shown window gets it.
     void HideChild(ChildWindow window);
@@ -83,10 +69,12 @@ private:
 
     ShellServices& m_services;
     GpsLog& m_log;
-    QMdiArea* m_workspace;
-    std::unique_ptr<QStyle> m_childStyle;
-    AccessKeys* m_accessKeys; // Alt and a letter, in every window
+    QMdiArea* m_workspace = nullptr;
+    QStyle* m_childStyle = nullptr; // the frames of the child windows
     std::array<QPointer<QMdiSubWindow>, 3> m_subWindows{};
+    frmGPS_ErrorCal* m_gpsErrorCal = nullptr;
+    frmGroundStationCal* m_groundStationCal = nullptr;
+    frmDataDisplay* m_dataDisplay = nullptr;
     std::array<QAction*, 3> m_windowItems{};
     QPointer<frmAbout> m_about;
     QList<QAction*> m_menuShortcuts;
