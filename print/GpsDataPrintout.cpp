@@ -7,7 +7,6 @@
 #include "platform/PrinterService.h"
 
 #include <algorithm>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,40 +16,40 @@ namespace {
 constexpr double kHeadingPoints = 22.0; // the company heading block
 constexpr int kIndent = 3;              // spaces before every table line
 
-// A row of the list as printed: its lines (one, or more where it is wider
-// than the paper even in the smallest type) and where its designation ends.
-struct PrintedRow {
-    std::vector<std::string> lines;
-    // A right-to-left designation is printed as a text of its own: laid out
-    // with the row, it would carry the columns beside it into its order. The
-    // stored row stays as it is.
-    std::size_t designationEnd;
+// A printed line of a row: the row itself, or a piece of one wider than the
+// paper even in the smallest type. A right-to-left designation is printed as
+// a text of its own: laid out with the row, it would carry the columns beside
+// it into its order. `split` is where it ends in this line, or 0.
+struct TableLine {
+    std::string text;
+    std::size_t split;
 };
 
-PrintedRow Layout(const std::string& row, const TableType& type, PrinterService& printer) {
-    return {type.everyRowFits ? std::vector<std::string>{row}
-                              : FitRowToWidth(std::string(kIndent, ' '), row, type.points, printer),
-            HasRightToLeftText(row) ? DesignationEnd(row) : 0};
+std::vector<TableLine> Layout(const std::string& row, const TableType& type,
+                              PrinterService& printer) {
+    const std::size_t designationEnd = HasRightToLeftText(row) ? DesignationEnd(row) : 0;
+    std::vector<TableLine> lines;
+    std::size_t offset = 0; // of the line in the row
+    for (std::string& piece :
+         type.everyRowFits ? std::vector<std::string>{row}
+                           : FitRowToWidth(std::string(kIndent, ' '), row, type.points, printer)) {
+        const bool splits = designationEnd > offset && designationEnd < offset + piece.size();
+        const std::size_t split = splits ? designationEnd - offset : 0;
+        offset += piece.size();
+        lines.push_back({std::move(piece), split});
+    }
+    return lines;
 }
 
-void PrintLines(const PrintedRow& row, std::size_t first, std::size_t count,
-                PrinterService& printer) {
-    std::size_t offset = 0; // of the line in the row
-    for (std::size_t i = 0; i < first; ++i)
-        offset += row.lines[i].size();
-    for (std::size_t i = first; i < first + count; ++i) {
-        const std::string& line = row.lines[i];
-        std::vector<PrintItem> items{PrintItem::Spaces(kIndent)};
-        if (row.designationEnd > offset && row.designationEnd < offset + line.size()) {
-            const std::size_t split = row.designationEnd - offset;
-            items.push_back(PrintItem::Text(line.substr(0, split)));
-            items.push_back(PrintItem::Text(line.substr(split)));
-        } else {
-            items.push_back(PrintItem::Text(line));
-        }
-        printer.PrintLine(items);
-        offset += line.size();
+void PrintTableLine(PrinterService& printer, const TableLine& line) {
+    std::vector<PrintItem> items{PrintItem::Spaces(kIndent)};
+    if (line.split > 0) {
+        items.push_back(PrintItem::Text(line.text.substr(0, line.split)));
+        items.push_back(PrintItem::Text(line.text.substr(line.split)));
+    } else {
+        items.push_back(PrintItem::Text(line.text));
     }
+    printer.PrintLine(items);
 }
 } // namespace
 
@@ -82,27 +81,22 @@ void PrintGpsData(const ListService& rows, PrinterService& printer) {
     // shows numbers without their column names.
     const double lineHeight = printer.LineHeight(type.points);
     int linesLeft = LinesInHeight(printer.PrintableHeight() - headingBlock, lineHeight) - 1;
-    std::optional<PrintedRow> headingRow; // the list's first row, once printed
-    for (const std::string& text : table) {
-        const PrintedRow row = Layout(text, type, printer);
-        for (std::size_t done = 0; done < row.lines.size();) {
-            if (linesLeft <= 0) {
+    std::vector<TableLine> headingRow; // the list's first row, once printed
+    for (std::size_t row = 0; row < table.size(); ++row) {
+        const std::vector<TableLine> lines = Layout(table[row], type, printer);
+        for (const TableLine& line : lines) {
+            if (linesLeft-- <= 0) {
                 printer.NewPage();
-                linesLeft = LinesInHeight(printer.PrintableHeight(), lineHeight);
-                if (headingRow) {
-                    PrintLines(*headingRow, 0, headingRow->lines.size(), printer);
-                    linesLeft -= static_cast<int>(headingRow->lines.size());
+                linesLeft = LinesInHeight(printer.PrintableHeight(), lineHeight) - 1;
+                for (const TableLine& heading : headingRow) {
+                    PrintTableLine(printer, heading);
+                    --linesLeft;
                 }
-                linesLeft = std::max(linesLeft, 1); // and at least one line of the row
             }
-            const std::size_t count =
-                std::min(row.lines.size() - done, static_cast<std::size_t>(linesLeft));
-            PrintLines(row, done, count, printer);
-            done += count;
-            linesLeft -= static_cast<int>(count);
+            PrintTableLine(printer, line);
         }
-        if (!headingRow)
-            headingRow.emplace(row);
+        if (row == 0)
+            headingRow = lines;
     }
     printer.EndDocument();
 }
