@@ -110,10 +110,10 @@ QStringList ClippedCaptions(const QWidget& window) {
     return clipped;
 }
 
-// The sides of `list`'s frame missing from its window: a side shows as a
-// line darker than the window around the list.
-// At a fractional scale the window is drawn at each part-pixel offset it can
-// have on the screen, as "offset:side".
+// The sides of `list`'s frame missing from its window, drawn at each
+// part-pixel offset it can have on a screen at a fractional scale, as
+// "offset:side": a side shows as a line darker than the window around it,
+// found across the side, from outside in, clear of the rows' text.
 QStringList MissingFrameSides(const QListWidget& list) {
     QWidget& window = *list.parentWidget();
     const double scale = window.devicePixelRatioF();
@@ -122,27 +122,23 @@ QStringList MissingFrameSides(const QListWidget& list) {
         QImage shot((window.size() + QSize(offset + 1, offset + 1)) * scale, QImage::Format_RGB32);
         shot.setDevicePixelRatio(scale);
         window.render(&shot, QPoint(offset, offset));
-        const QRect rect = list.geometry().translated(offset, offset);
-        // Across each side, from outside in; clear of the rows' text.
-        const int alongX = int((rect.right() - 6) * scale);
-        const int alongY = int(rect.center().y() * scale);
+        const QRectF edges(list.geometry().translated(offset, offset));
+        const int x = int((edges.right() - 7) * scale);
+        const int y = int(edges.center().y() * scale);
         const struct {
             const char* name;
-            QPoint outside;
-            QPoint inward;
-        } sides[] = {
-            {"top", {alongX, int(rect.top() * scale) - 3}, {0, 1}},
-            {"bottom", {alongX, int((rect.bottom() + 1) * scale) + 2}, {0, -1}},
-            {"left", {int(rect.left() * scale) - 3, alongY}, {1, 0}},
-            {"right", {int((rect.right() + 1) * scale) + 2, alongY}, {-1, 0}},
-        };
-        for (const auto& side : sides) {
-            const int around = qGray(shot.pixel(side.outside));
+            QPoint outside, inward;
+        } sides[] = {{"top", {x, int(edges.top() * scale) - 3}, {0, 1}},
+                     {"bottom", {x, int(edges.bottom() * scale) + 2}, {0, -1}},
+                     {"left", {int(edges.left() * scale) - 3, y}, {1, 0}},
+                     {"right", {int(edges.right() * scale) + 2, y}, {-1, 0}}};
+        for (const auto& [name, outside, inward] : sides) {
             bool line = false;
             for (int step = 1; step < 7; ++step)
-                line = line || qGray(shot.pixel(side.outside + step * side.inward)) < around - 16;
+                line = line ||
+                       qGray(shot.pixel(outside + step * inward)) < qGray(shot.pixel(outside)) - 16;
             if (!line)
-                missing << QStringLiteral("%1:%2").arg(offset).arg(QLatin1String(side.name));
+                missing << QStringLiteral("%1:%2").arg(offset).arg(QLatin1String(name));
         }
     }
     return missing;
