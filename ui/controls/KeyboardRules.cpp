@@ -41,7 +41,6 @@ bool KeyboardRules::MenuTakes(const QKeyEvent& key) const {
 }
 
 bool KeyboardRules::eventFilter(QObject* watched, QEvent* event) {
-    const auto* key = static_cast<QKeyEvent*>(event);
     auto* button = qobject_cast<QAbstractButton*>(watched);
     if (event->type() == QEvent::Shortcut && button && button->isEnabled() &&
         !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
@@ -51,10 +50,11 @@ bool KeyboardRules::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::KeyPress && qobject_cast<QLineEdit*>(watched)) {
         // An access key never gets here: its shortcut took the key first.
+        const auto* key = static_cast<QKeyEvent*>(event);
         return (key->modifiers() & Qt::AltModifier) && !key->text().isEmpty() &&
                key->text().front().isPrint();
     }
-    if (event->type() == QEvent::ShortcutOverride && MenuTakes(*key)) {
+    if (event->type() == QEvent::ShortcutOverride && MenuTakes(*static_cast<QKeyEvent*>(event))) {
         event->ignore(); // not overridden: the menu's shortcut gets the key
         return true;
     }
