@@ -21,8 +21,7 @@ require_tools Xvfb xdotool xwininfo xprop
 start_xvfb 1366x768
 start_program "$build/ui/pellucors"
 wait_for 150 has_main_window || fail "no main window titled Pellucors"
-splash_gone() { ! has_splash; }
-wait_for 150 splash_gone || fail "the splash did not hand over"
+wait_for 150 past_hand_over || fail "the splash did not hand over"
 sleep 1
 
 # Statute Miles first: choosing a unit puts the keyboard back in Line Number.

@@ -7,6 +7,7 @@
 # program and the zip always hold the same files.
 # Usage: windows-msi.sh FACTS PROGRAM-FOLDER OUTPUT.msi
 # (scripts/windows.sh runs it; the MSI test runs it again with the next version's facts)
+# shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 export LC_ALL=C # the same order of files at every build
 shopt -s nullglob
@@ -16,11 +17,10 @@ source "${1:?$usage}"
 folder=$(cd "${2:?$usage}" && pwd)
 output=${3:?$usage}
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
+# shellcheck source=../tests/shell/helpers.sh
+source "$source_dir/tests/shell/helpers.sh"
 # Windows Installer compares three fields of at most 255.255.65535.
-[[ $PELLUCORS_VERSION =~ ^[0-9]{1,3}\.[0-9]{1,3}\.[0-9]{1,5}$ ]] || {
-    echo "$0: not a version: $PELLUCORS_VERSION" >&2
-    exit 2
-}
+[[ $PELLUCORS_VERSION =~ ^[0-9]{1,3}\.[0-9]{1,3}\.[0-9]{1,5}$ ]] || fail "not a version: $PELLUCORS_VERSION"
 
 # wixl finds every file relative to the WiX sources' folder.
 work=$(mktemp -d)
@@ -36,7 +36,7 @@ components() {
     local relative=$1 path name
     for path in "$folder$relative"/*; do
         name=${path##*/}
-        [[ $name =~ ^[A-Za-z0-9._+-]+$ ]] || { echo "$0: cannot name $path in the MSI" >&2; exit 1; }
+        [[ $name =~ ^[A-Za-z0-9._+-]+$ ]] || fail "cannot name $path in the MSI"
         [[ -f $path ]] || continue
         count=$((count + 1))
         echo "<Component Id=\"c$count\" Guid=\"*\" Win64=\"yes\"><File Id=\"f$count\" KeyPath=\"yes\" Source=\"program$relative/$name\"/></Component>"

@@ -35,7 +35,7 @@ if [[ $preset == windows-test ]]; then
     cmake --build --preset test --target pellucors_grab pellucors_workspace_check print_driver
 fi
 cmake --workflow --preset "$preset"
-build=build-windows
+build="build-windows"
 # shellcheck source=/dev/null # the package facts, written by the configure step
 source "$build/package-facts.sh"
 name=$PELLUCORS_PACKAGE
@@ -44,7 +44,7 @@ name=$PELLUCORS_PACKAGE
 stage=$build/$name
 rm -rf "$stage"
 cmake --install "$build" --prefix "$stage" >/dev/null
-find "$stage" -name '*.dll' -o -name '*.exe' | xargs x86_64-w64-mingw32-strip --strip-unneeded
+find "$stage" \( -name '*.dll' -o -name '*.exe' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
 
 # The zip: the program folder itself, with every file dated at the version's
 # changelog entry so that the same sources give the same archive.
@@ -56,6 +56,7 @@ rm -f "$build/$name.zip"
 
 # The installer: the uninstaller removes exactly the files put there.
 uninstall_list=$build/uninstall-files.nsh
+# shellcheck disable=SC2016 # $INSTDIR is NSIS's own variable, written as it stands
 {
     (cd "$stage" && find . -type f | LC_ALL=C sort) | sed 's|^\./||; s|/|\\|g; s|.*|Delete "$INSTDIR\\&"|'
     (cd "$stage" && find . -mindepth 1 -type d | LC_ALL=C sort -r) | sed 's|^\./||; s|/|\\|g; s|.*|RMDir "$INSTDIR\\&"|'

@@ -19,15 +19,15 @@ shots=${4:?$usage}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 grab=$linux/tests/realwindow/pellucors_grab
 check=$linux/tests/realwindow/pellucors_workspace_check
+# shellcheck source=../realwindow/xsession.sh
+source "$here/../realwindow/xsession.sh"
 # shellcheck source=/dev/null # the package facts, written by the configure step
 source "$facts"
 msi=$(dirname "$facts")/$PELLUCORS_PACKAGE.msi
 program=$(dirname "$facts")/$PELLUCORS_PACKAGE
-[[ -f $msi ]] || { echo "FAIL: no package $msi (scripts/windows.sh writes it)" >&2; exit 1; }
-mkdir -p "$shots"
-# shellcheck source=../realwindow/xsession.sh
-source "$here/../realwindow/xsession.sh"
+[[ -f $msi ]] || fail "no package $msi (scripts/windows.sh writes it)"
 require_tools wine wineserver Xvfb xdotool xwininfo xprop wixl
+mkdir -p "$shots"
 WINEPREFIX=$xsession_dir/prefix
 bash "$here/wine-session.sh" prefix "$WINEPREFIX" >/dev/null
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
@@ -56,12 +56,13 @@ installed() {
         [[ -z $keys && -z $menu && ! -e $folder ]] || fail "left behind: $keys $menu $(find "$folder" | head -n 3)"
         return
     fi
-    [[ $(wc -l <<<"$keys") -eq 1 && $(registry_value "$keys" DisplayVersion) == "$1" &&
-        -n $(registry_value "$keys" Publisher) ]] || fail "not one entry of version $1 with its publisher: $keys"
+    code=${keys##*\\}
+    [[ $(wc -l <<<"$keys") -eq 1 && $(registry_value "$keys" DisplayVersion) == "$1" ]] ||
+        fail "not one entry of version $1: $keys"
+    [[ -n $(registry_value "$keys" Publisher) ]] || fail "no publisher in the entry $code"
+    [[ $code == "{$PELLUCORS_PRODUCT_CODE}" ]] || fail "entry $code, not the product code {$PELLUCORS_PRODUCT_CODE}"
     [[ -f $folder/pellucors.exe && -f $folder/platforms/qwindows.dll && -n $menu ]] ||
         fail "no program folder or Start-menu entry"
-    code=${keys##*\\}
-    [[ $code == "{$PELLUCORS_PRODUCT_CODE}" ]] || fail "entry $code, not the product code {$PELLUCORS_PRODUCT_CODE}"
     echo "version $1 installed, entry $code"
 }
 
