@@ -5,10 +5,10 @@
 function(pellucors_package_facts file version)
     string(UUID product_code NAMESPACE ${PELLUCORS_UPGRADE_CODE} NAME ${version} TYPE SHA1 UPPER)
     file(CONFIGURE OUTPUT ${file} @ONLY CONTENT [[
-version=@version@
-vendor='@PELLUCORS_VENDOR@'
-upgrade_code=@PELLUCORS_UPGRADE_CODE@
-product_code=@product_code@
-name=pellucors-@version@-windows-x64
+PELLUCORS_VERSION=@version@
+PELLUCORS_VENDOR='@PELLUCORS_VENDOR@'
+PELLUCORS_UPGRADE_CODE=@PELLUCORS_UPGRADE_CODE@
+PELLUCORS_PRODUCT_CODE=@product_code@
+PELLUCORS_PACKAGE=pellucors-@version@-windows-x64
 ]])
 endfunction()
