@@ -29,6 +29,9 @@ program=$(dirname "$facts")/$PELLUCORS_PACKAGE
 require_tools wine wineserver Xvfb xdotool xwininfo xprop wixl
 mkdir -p "$shots"
 WINEPREFIX=$xsession_dir/prefix
+# The prefix's wine session ends before the scratch folder goes: wineserver
+# writes the registry back into the prefix on its way out.
+trap 'wineserver -k 2>/dev/null || true; wineserver -w 2>/dev/null || true; xsession_cleanup' EXIT
 bash "$here/wine-session.sh" prefix "$WINEPREFIX" >/dev/null
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
 # shellcheck source=installed.sh
