@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
+#include <limits>
 
 namespace pellucors::bench {
 
@@ -21,15 +23,21 @@ struct Summary {
 
 // Of the calls after the first, which is reported on its own.
 Summary Summarise(const std::vector<qint64>& ns) {
-    std::vector<qint64> warm(ns.begin() + 1, ns.end());
+    std::vector<double> warm;
+    std::transform(ns.begin() + 1, ns.end(), std::back_inserter(warm), Microseconds);
     std::sort(warm.begin(), warm.end());
-    const std::size_t n = warm.size();
-    const double median = n % 2 ? Microseconds(warm[n / 2])
-                                : (Microseconds(warm[n / 2 - 1]) + Microseconds(warm[n / 2])) / 2;
-    const std::size_t p99 = std::min(n - 1, (n * 99) / 100);
-    return {Microseconds(ns.front()), median, Microseconds(warm[p99]), Microseconds(warm.back())};
+    const std::size_t p99 = std::min(warm.size() - 1, (warm.size() * 99) / 100);
+    return {Microseconds(ns.front()), Median(warm), warm[p99], warm.back()};
 }
 } // namespace
+
+double Median(std::vector<double> values) {
+    if (values.empty())
+        return std::numeric_limits<double>::quiet_NaN();
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
 
 void LatencySamples::ProcessEvents() {
     QCoreApplication::processEvents();

@@ -6,10 +6,14 @@
 
 namespace pellucors::bench {
 
+// The median of `values`: the middle one, or the mean of the two middle ones;
+// NaN for none.
+double Median(std::vector<double> values);
+
 // Times of one handler, call by call: the handler alone, and up to the end
 // of the event processing it causes (relayouts, the repaint: what the user
 // waits for before the window shows the result). Report() prints one line
-// that scripts/bench.sh reads:
+// that bench_report reads:
 //   latency name=NAME runs=N first_us=.. median_us=.. p99_us=.. worst_us=..
 //           frame_median_us=.. frame_worst_us=..
 // where `first` is the first (cold) call and the rest are of the calls after it.

@@ -81,5 +81,5 @@ fi
 cmake --install build >>build.log 2>&1
 echo "Qt for Windows built in $(($(date +%s) - start)) s" >&2
 rm -rf src build download ./*.orig.tar.*
-touch done
+touch ./done
 echo "$prefix"

@@ -5,7 +5,7 @@
 set -euo pipefail
 list=/etc/apt/sources.list.d/pellucors-deb-src.sources
 if [ -f "$list" ] || [ -f "${list%.sources}.list" ]; then exit 0; fi
-if apt-get indextargets --format '$(CREATED_BY)' 2>/dev/null | grep -qx Sources; then
+if apt-get indextargets --format "\$(CREATED_BY)" 2>/dev/null | grep -qx Sources; then
     exit 0
 fi
 

@@ -14,6 +14,7 @@ test_packages=(
     cups cups-client cups-filters poppler-utils
     dpkg-dev desktop-file-utils appstream file lintian
     clang libclang-rt-14-dev
+    shellcheck shfmt
 )
 
 bench_packages=(xvfb binutils)

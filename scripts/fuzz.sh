@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds the core's libFuzzer targets with clang (in build-fuzz) and runs each
-# for a bounded time on a copy of its seed corpus in fuzz/corpus/, so the
-# committed corpus stays as it is. A crash, a sanitizer report, a broken
+# Builds the core's libFuzzer targets with clang (the fuzz preset, in
+# build-fuzz) and runs each for a bounded time on a copy of its seed corpus in
+# fuzz/corpus/, so the committed corpus stays as it is. A crash, a sanitizer report, a broken
 # property, a slow input or running out of memory fails the run; the input
 # that did it is kept in build-fuzz/findings/ and replays with
 #   build-fuzz/fuzz/<target> build-fuzz/findings/<file>
@@ -15,14 +15,7 @@ seconds="${PELLUCORS_FUZZ_SECONDS:-30}"
 build="build-fuzz"
 targets=(fuzz_number_text fuzz_station_chain fuzz_gps_log)
 
-command -v clang++ >/dev/null || {
-    echo "clang++ is missing: bash scripts/deps.sh test installs it" >&2
-    exit 1
-}
-CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER=clang++ -DBUILD_TESTING=OFF -DPELLUCORS_FUZZ=ON -DPELLUCORS_WERROR=ON \
-    >/dev/null
-cmake --build "$build" --target "${targets[@]}"
+cmake --workflow --preset fuzz
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT

@@ -4,6 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/deps.sh run
-cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build build-release --target pellucors
+cmake --workflow --preset release
 exec build-release/ui/pellucors

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Regenerates docs/screenshot.png, the README's picture of the main window.
-# Builds Pellucors and the grab tool if needed (in BUILD-DIR, default build,
-# the test build of scripts/test.sh), starts the program on a private Xvfb
-# display of 1366x768, waits for the splash to hand over, logs one ground
+# Builds Pellucors and the grab tool if needed (in BUILD-DIR, by default the
+# test preset's build folder), starts the program on a private Xvfb display
+# of 1366x768, waits for the splash to hand over, logs one ground
 # station line ("A1", 25 Statute Miles, 5 cm allowed error) so the window
 # shows results and a logged row, saves the main window and ends the program.
 # Needs the packages xvfb, xdotool and x11-utils (scripts/deps.sh test).
@@ -11,9 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build=${1:-build}
-if [[ ! -f $build/CMakeCache.txt ]]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-fi
+[[ -f $build/CMakeCache.txt ]] || cmake --preset test -B "$build" >/dev/null
 cmake --build "$build" --target pellucors pellucors_grab
 
 # shellcheck source=tests/realwindow/xsession.sh source-path=SCRIPTDIR/..
@@ -23,8 +21,7 @@ require_tools Xvfb xdotool xwininfo xprop
 start_xvfb 1366x768
 start_program "$build/ui/pellucors"
 wait_for 150 has_main_window || fail "no main window titled Pellucors"
-splash_gone() { ! has_splash; }
-wait_for 150 splash_gone || fail "the splash did not hand over"
+wait_for 150 past_hand_over || fail "the splash did not hand over"
 sleep 1
 
 # Statute Miles first: choosing a unit puts the keyboard back in Line Number.

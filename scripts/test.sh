@@ -6,9 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/deps.sh test
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELLUCORS_WERROR=ON >/dev/null
-cmake --build build
-ctest --test-dir build --output-on-failure -j 2
+cmake --workflow --preset test
 # The offscreen suite again under AddressSanitizer, UBSan and LeakSanitizer,
 # then each fuzz target for a bounded time.
 bash scripts/sanitize.sh

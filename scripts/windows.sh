@@ -13,46 +13,38 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-mode=${1:-build}
-case $mode in
-build) testing=OFF ;;
-test) testing=ON ;;
+case ${1:-build} in
+build) preset=windows ;;
+test) preset=windows-test ;;
 *)
     echo "usage: $0 [test]" >&2
     exit 2
     ;;
 esac
-bash scripts/deps.sh "$([[ $mode == test ]] && echo windows-test || echo windows)"
+bash scripts/deps.sh "$preset"
 
-# PELLUCORS_WINDOWS_QT: the prefix of a Qt for Windows built already.
-qt=${PELLUCORS_WINDOWS_QT:-$(bash scripts/cross-qt.sh)}
-version=$(sed -n 's/^project(Pellucors VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-build=build-windows
-name=pellucors-$version-windows-x64
-
-linux_build=()
-if [[ $mode == test ]]; then
+# The presets take Qt for Windows from PELLUCORS_WINDOWS_QT (a prefix built
+# already), by default from the cache; they build at -O2, as Qt itself is
+# built: mingw's GCC 12 warns falsely (-Wrestrict) inside std::string at -O3.
+PELLUCORS_WINDOWS_QT=${PELLUCORS_WINDOWS_QT:-$(bash scripts/cross-qt.sh)}
+export PELLUCORS_WINDOWS_QT
+if [[ $preset == windows-test ]]; then
     # The installer test reads its screenshots with the Linux build's tools,
     # and prints with the Linux build what the Windows program printed.
-    [[ -f build/build.ninja ]] ||
-        cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELLUCORS_WERROR=ON >/dev/null
-    cmake --build build --target pellucors_grab pellucors_workspace_check print_driver
-    linux_build=(-DPELLUCORS_LINUX_BUILD="$PWD/build")
+    [[ -f build/build.ninja ]] || cmake --preset test >/dev/null
+    cmake --build --preset test --target pellucors_grab pellucors_workspace_check print_driver
 fi
-
-# -O2, as Qt itself is built: mingw's GCC 12 warns falsely (-Wrestrict) inside
-# std::string at CMake's -O3.
-cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
-    -DPELLUCORS_WERROR=ON -DBUILD_TESTING="$testing" \
-    "${linux_build[@]}" >/dev/null
-cmake --build "$build"
+cmake --workflow --preset "$preset"
+build="build-windows"
+# shellcheck source=/dev/null # the package facts, written by the configure step
+source "$build/package-facts.sh"
+name=$PELLUCORS_PACKAGE
 
 # The program folder, stripped of symbols as a release is.
 stage=$build/$name
 rm -rf "$stage"
 cmake --install "$build" --prefix "$stage" >/dev/null
-find "$stage" -name '*.dll' -o -name '*.exe' | xargs x86_64-w64-mingw32-strip --strip-unneeded
+find "$stage" \( -name '*.dll' -o -name '*.exe' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
 
 # The zip: the program folder itself, with every file dated at the version's
 # changelog entry so that the same sources give the same archive.
@@ -64,24 +56,21 @@ rm -f "$build/$name.zip"
 
 # The installer: the uninstaller removes exactly the files put there.
 uninstall_list=$build/uninstall-files.nsh
+# shellcheck disable=SC2016 # $INSTDIR is NSIS's own variable, written as it stands
 {
     (cd "$stage" && find . -type f | LC_ALL=C sort) | sed 's|^\./||; s|/|\\|g; s|.*|Delete "$INSTDIR\\&"|'
     (cd "$stage" && find . -mindepth 1 -type d | LC_ALL=C sort -r) | sed 's|^\./||; s|/|\\|g; s|.*|RMDir "$INSTDIR\\&"|'
 } >"$uninstall_list"
-makensis -V2 -NOCD \
-    -DVERSION="$version" \
-    -DVENDOR="$(sed -n 's/^set(PELLUCORS_VENDOR "\(.*\)")$/\1/p' CMakeLists.txt)" \
-    -DPROGRAM_DIR="$PWD/$stage" -DICON="$PWD/resources/pellucors.ico" \
-    -DUNINSTALL_LIST="$PWD/$uninstall_list" -DOUTFILE="$PWD/$build/$name-setup.exe" \
-    -DUPGRADE_CODE="$(sed -n 's/.*UpgradeCode="\([^"]*\)".*/\1/p' resources/windows/pellucors.wxs)" \
-    resources/windows/pellucors.nsi
-
-bash scripts/windows-msi.sh "$stage" "$version" "$build/$name.msi"
+makensis -V2 -NOCD -DVERSION="$PELLUCORS_VERSION" -DVENDOR="$PELLUCORS_VENDOR" \
+    -DUPGRADE_CODE="$PELLUCORS_UPGRADE_CODE" -DPROGRAM_DIR="$PWD/$stage" \
+    -DICON="$PWD/resources/pellucors.ico" -DUNINSTALL_LIST="$PWD/$uninstall_list" \
+    -DOUTFILE="$PWD/$build/$name-setup.exe" resources/windows/pellucors.nsi
+bash scripts/windows-msi.sh "$build/package-facts.sh" "$stage" "$build/$name.msi"
 
 echo "wrote $build/$name-setup.exe ($(du -k "$build/$name-setup.exe" | cut -f1) KiB)"
 echo "wrote $build/$name.msi ($(du -k "$build/$name.msi" | cut -f1) KiB)"
 echo "wrote $build/$name.zip ($(du -k "$build/$name.zip" | cut -f1) KiB)"
 
-if [[ $mode == test ]]; then
-    ctest --test-dir "$build" --output-on-failure -j 2
+if [[ $preset == windows-test ]]; then
+    ctest --preset windows-test
 fi

@@ -1,11 +1,11 @@
 ; The Windows installer: Pellucors for every user of the machine, under
 ; Program Files, with a Start-menu entry and an entry in the installed
 ; programs; `/S` installs silently. scripts/windows.sh builds it with
-;   makensis -DVERSION=1.0.0 -DVENDOR=... -DPROGRAM_DIR=folder -DICON=file
-;            -DUNINSTALL_LIST=file -DOUTFILE=file pellucors.nsi
+;   makensis -DVERSION=1.0.0 -DVENDOR=... -DUPGRADE_CODE=... -DPROGRAM_DIR=folder
+;            -DICON=file -DUNINSTALL_LIST=file -DOUTFILE=file pellucors.nsi
 ; where UNINSTALL_LIST holds a Delete line for each installed file and an
-; RMDir line for each folder, deepest first, and UPGRADE_CODE is the MSI's
-; (resources/windows/pellucors.wxs).
+; RMDir line for each folder, deepest first, and UPGRADE_CODE is the MSI's;
+; the version, vendor and upgrade code come from the top CMakeLists.txt.
 
 Unicode true
 ; A 64-bit installer: it runs where the 64-bit program runs, and writes the

@@ -4,27 +4,22 @@
 # icons, software-centre data, copyright, changelog and manual page, all
 # valid, dependencies worked out from the linked libraries, and nothing that
 # Debian's package checker objects to.
+# Usage: package_test.sh BUILD-DIR
+# shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 
-build_dir=$1
+build_dir=${1:?usage: package_test.sh BUILD-DIR}
+# shellcheck source=../shell/helpers.sh
+source "$(dirname "$0")/../shell/helpers.sh"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-cpack --config "$build_dir/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 || {
-    cat "$scratch/cpack.log"
-    exit 1
-}
+cpack --config "$build_dir/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 ||
+    fail "cpack: $(cat "$scratch/cpack.log")"
 deb=$(find "$scratch/out" -maxdepth 1 -name 'pellucors_*.deb' | head -n 1)
-[ -n "$deb" ] || {
-    echo "no .deb written"
-    exit 1
-}
+[ -n "$deb" ] || fail "no .deb written"
 dpkg-deb -x "$deb" "$scratch/root"
 
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
 for file in \
     usr/bin/pellucors \
     usr/share/applications/net.larkmoor.Pellucors.desktop \
@@ -63,12 +58,7 @@ logged=$(zcat "$docs/changelog.gz" | dpkg-parsechangelog -l - -S Version)
 
 # Debian's package checker at its default level: no error, no warning. (As
 # root it says on stderr that it would rather not run as root.)
-lintian --fail-on error,warning "$deb" >"$scratch/lintian.log" 2>"$scratch/lintian.err" || {
-    cat "$scratch/lintian.log" "$scratch/lintian.err"
-    fail "lintian"
-}
-[ ! -s "$scratch/lintian.log" ] || {
-    cat "$scratch/lintian.log"
-    fail "lintian has something to say"
-}
+lintian --fail-on error,warning "$deb" >"$scratch/lintian.log" 2>"$scratch/lintian.err" ||
+    fail "lintian: $(cat "$scratch/lintian.log" "$scratch/lintian.err")"
+[ ! -s "$scratch/lintian.log" ] || fail "lintian has something to say: $(cat "$scratch/lintian.log")"
 echo "1 passed, 0 failed"

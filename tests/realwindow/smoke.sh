@@ -7,9 +7,9 @@
 set -euo pipefail
 
 binary=${1:?usage: smoke.sh PATH/TO/pellucors}
-[[ -x $binary ]] || { echo "not an executable: $binary" >&2; exit 1; }
 # shellcheck source=xsession.sh source-path=SCRIPTDIR
 source "$(dirname "${BASH_SOURCE[0]}")/xsession.sh"
+require_programs "$binary"
 require_tools Xvfb xdotool xwininfo xprop
 
 start_xvfb 1280x1024
@@ -20,15 +20,15 @@ window=$(main_window)
 xwininfo -id "$window" | grep -q 'Map State: IsViewable' || fail "main window not mapped"
 echo "main window $window is up"
 
-# Past the splash's six seconds: the hand-over must not end the program.
-sleep 7
-kill -0 "$app_pid" 2>/dev/null || fail "the program ended during the hand-over"
+# The hand-over must not end the program.
+wait_for 150 past_hand_over || fail "the splash did not hand over"
+program_exited && fail "the program ended during the hand-over"
 has_main_window || fail "main window gone after the hand-over"
 
 # The hand-over left the keyboard in the line designation box.
 press_on_main "A 2 ctrl+a ctrl+x"
 sleep 2
-kill -0 "$app_pid" 2>/dev/null || fail "Ctrl+X in the line designation box ended the program"
+program_exited && fail "Ctrl+X in the line designation box ended the program"
 [[ -z $(visible_windows '^About Pellucors$') ]] || fail "Ctrl+A in the line designation box opened About"
 echo "Ctrl+A, Ctrl+X in the line designation box: the program runs on"
 

@@ -12,13 +12,11 @@ usage="usage: suite.sh PATH/TO/pellucors PATH/TO/pellucors_grab SCREENSHOT-DIR"
 binary=${1:?$usage}
 grab=${2:?$usage}
 shots=${3:?$usage}
-for program in "$binary" "$grab"; do
-    [[ -x $program ]] || { echo "not an executable: $program" >&2; exit 1; }
-done
-mkdir -p "$shots"
 # shellcheck source=xsession.sh source-path=SCRIPTDIR
 source "$(dirname "${BASH_SOURCE[0]}")/xsession.sh"
+require_programs "$binary" "$grab"
 require_tools Xvfb xdotool xwininfo xprop
+mkdir -p "$shots"
 
 # geometry -id ID | -root: "left top width height" of a window on the screen.
 geometry() {

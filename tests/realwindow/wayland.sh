@@ -14,15 +14,11 @@ usage="usage: wayland.sh PATH/TO/pellucors PATH/TO/pellucors_workspace_check SCR
 binary=${1:?$usage}
 check=${2:?$usage}
 shots=${3:?$usage}
-for program in "$binary" "$check"; do
-    [[ -x $program ]] || { echo "not an executable: $program" >&2; exit 1; }
-done
-mkdir -p "$shots"
 # shellcheck source=xsession.sh source-path=SCRIPTDIR
 source "$(dirname "${BASH_SOURCE[0]}")/xsession.sh"
-for tool in weston weston-screenshooter; do
-    command -v "$tool" >/dev/null || fail "missing $tool (package weston)"
-done
+require_programs "$binary" "$check"
+require_tools weston weston-screenshooter
+mkdir -p "$shots"
 
 skip() {
     echo "SKIP: $*"
@@ -45,9 +41,9 @@ weston --backend=headless-backend.so --use-pixman --config="$xsession_dir/weston
     --idle-time=0 --socket="$WAYLAND_DISPLAY" --width=1280 --height=1024 \
     >"$xsession_dir/weston.log" 2>&1 &
 compositor_pid=$!
-compositor_settled() { [[ -S $XDG_RUNTIME_DIR/$WAYLAND_DISPLAY ]] || ! kill -0 "$compositor_pid" 2>/dev/null; }
+compositor_settled() { [[ -S $XDG_RUNTIME_DIR/$WAYLAND_DISPLAY ]] || ended "$compositor_pid"; }
 wait_for 100 compositor_settled || true
-kill -0 "$compositor_pid" 2>/dev/null || skip "weston could not start"
+ended "$compositor_pid" && skip "weston could not start"
 [[ -S $XDG_RUNTIME_DIR/$WAYLAND_DISPLAY ]] || skip "weston opened no socket within 10 s"
 
 # screenshot: the whole output as $xsession_dir/shot.png (the screenshooter
@@ -66,27 +62,8 @@ echo "weston $compositor_pid on $WAYLAND_DISPLAY"
 app_started_ms=$(now_ms)
 QT_QPA_PLATFORM=wayland "$binary" >"$xsession_dir/app.log" 2>&1 &
 app_pid=$!
-# Past the splash's six seconds: the windows must survive the hand-over.
-while (($(since_start_ms) < 7000)); do
-    program_exited && fail "the program ended during the start-up"
-    sleep 0.2
-done
-shows_windows() {
-    screenshot && "$check" "$xsession_dir/shot.png" >"$xsession_dir/check.log"
-}
-deadline_ms=$(($(now_ms) + 30000))
-until shows_windows; do
-    program_exited && fail "the program ended"
-    if (($(now_ms) > deadline_ms)); then
-        cat "$xsession_dir/check.log" 2>/dev/null || true
-        cp "$xsession_dir/shot.png" "$shots/wayland.png" 2>/dev/null || true
-        fail "no main window with its three child windows on the screen 30 s after the hand-over"
-    fi
-    sleep 0.5
-done
-cat "$xsession_dir/check.log"
-cp "$xsession_dir/shot.png" "$shots/wayland.png"
-echo "saved $shots/wayland.png"
+# The windows must survive the hand-over.
+wait_for_home "$check" screenshot "$shots/wayland.png"
 program_exited && fail "the program ended"
 [[ ! -s $xsession_dir/app.log ]] || fail "the program printed on the way"
 echo "the program printed nothing"

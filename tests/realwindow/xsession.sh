@@ -1,27 +1,17 @@
-# Shell functions shared by the real-window scripts: a private Xvfb display,
-# the program running on it, and waits that always end. Source this file from
-# a bash script running with `set -euo pipefail`; it installs the clean-up
-# trap itself, so a caller with an EXIT trap of its own calls xsession_cleanup
-# from it.
-# shellcheck shell=bash
+# Shell functions shared by the real-window scripts: a private scratch folder,
+# a private Xvfb display and the program running on it, with the helpers of
+# ../shell/helpers.sh. Source this file from a bash script running with
+# `set -euo pipefail`; it installs the clean-up trap itself, so a caller with
+# an EXIT trap of its own calls xsession_cleanup from it.
+# shellcheck shell=bash source-path=SCRIPTDIR
+# shellcheck source=../shell/helpers.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../shell/helpers.sh"
 
 xsession_dir=$(mktemp -d)
 xvfb_pid=""
 compositor_pid="" # a Wayland compositor, where a script starts one instead
 app_pid=""
 app_started_ms=0
-
-# stop_process PID: asks it to end, insists after five seconds.
-stop_process() {
-    local i
-    kill "$1" 2>/dev/null || return 0
-    for ((i = 0; i < 50; i++)); do
-        kill -0 "$1" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -KILL "$1" 2>/dev/null || true
-    wait "$1" 2>/dev/null || true
-}
 
 xsession_cleanup() {
     [[ -z $app_pid ]] || stop_process "$app_pid"
@@ -31,45 +21,6 @@ xsession_cleanup() {
 }
 trap xsession_cleanup EXIT
 trap 'exit 1' INT TERM HUP
-
-fail() {
-    echo "FAIL: $*" >&2
-    if [[ -s $xsession_dir/app.log ]]; then
-        echo "--- program output ---" >&2
-        cat "$xsession_dir/app.log" >&2
-    fi
-    exit 1
-}
-
-# require_tools TOOL...: every tool must be on the PATH.
-require_tools() {
-    local tool
-    for tool in "$@"; do
-        if ! command -v "$tool" >/dev/null; then
-            echo "missing $tool (packages xvfb, xdotool, x11-utils)" >&2
-            exit 1
-        fi
-    done
-}
-
-# Milliseconds on the wall clock (EPOCHREALTIME's separator follows the locale).
-now_ms() {
-    local micro=${EPOCHREALTIME//[!0-9]/}
-    echo $((10#$micro / 1000))
-}
-
-# Waits up to $1 tenths of a second for the command in the other arguments.
-wait_for() {
-    local tenths=$1 i
-    shift
-    for ((i = 0; i < tenths; i++)); do
-        if "$@"; then
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
-}
 
 # start_xvfb WIDTHxHEIGHT: a display of our own; exports DISPLAY. A server
 # that does not answer (a display number raced away by another X server) is
@@ -88,7 +39,7 @@ start_xvfb() {
             fail "Xvfb did not start: $(cat "$xsession_dir/xvfb.log")"
         DISPLAY=":$(head -n1 "$xsession_dir/display")"
         export DISPLAY
-        if wait_for 50 xwininfo -root >/dev/null 2>&1 && kill -0 "$xvfb_pid" 2>/dev/null; then
+        if wait_for 50 xwininfo -root >/dev/null 2>&1 && ! ended "$xvfb_pid"; then
             echo "Xvfb on $DISPLAY"
             return 0
         fi
@@ -130,6 +81,8 @@ splash_window() {
     done
 }
 has_splash() { [[ -n $(splash_window) ]]; }
+# The splash's six seconds are over, and it has gone.
+past_hand_over() { (($(since_start_ms) > 6000)) && ! has_splash; }
 
 # The main window's id, or nothing. Qt gives the untitled splash the
 # application's name as its X title, so the splash is told apart by its type.
@@ -177,7 +130,33 @@ press_on_main_until() {
     return 1
 }
 
-program_exited() { ! kill -0 "$app_pid" 2>/dev/null; }
+program_exited() { ended "$app_pid"; }
+
+# wait_for_home CHECK SHOOT SAVE-AS [SCALE]: from the end of the splash's six
+# seconds until, within 30 s, SHOOT's screenshot $xsession_dir/shot.png shows
+# the main window with its three child windows at home and nothing else (CHECK
+# is pellucors_workspace_check, SCALE the display's); the program must run on
+# meanwhile. The last screenshot is saved as SAVE-AS.
+wait_for_home() {
+    local deadline_ms
+    while (($(since_start_ms) < 6000)); do
+        program_exited && fail "the program ended during the start-up"
+        sleep 0.2
+    done
+    deadline_ms=$(($(now_ms) + 30000))
+    until "$2" && "$1" "$xsession_dir/shot.png" "${4:-1}" >"$xsession_dir/check.log"; do
+        program_exited && fail "the program ended"
+        if (($(now_ms) > deadline_ms)); then
+            cat "$xsession_dir/check.log" 2>/dev/null || true
+            cp "$xsession_dir/shot.png" "$3" 2>/dev/null || true
+            fail "no main window with its three child windows at home 30 s after the hand-over"
+        fi
+        sleep 0.5
+    done
+    cat "$xsession_dir/check.log"
+    cp "$xsession_dir/shot.png" "$3"
+    echo "saved $3"
+}
 
 is_viewable() { timeout 5 xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 is_closed() { ! is_viewable "$1"; }

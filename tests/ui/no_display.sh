@@ -5,10 +5,13 @@
 # signal, print its one line on standard error and nothing else, and leave no
 # core file behind. Named Qt's offscreen platform, the program starts as before.
 # Usage: no_display.sh PATH/TO/pellucors
+# shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 
 binary=${1:?usage: no_display.sh PATH/TO/pellucors}
-[[ -x $binary ]] || { echo "not an executable: $binary" >&2; exit 1; }
+# shellcheck source=../shell/helpers.sh
+source "$(dirname "$0")/../shell/helpers.sh"
+require_programs "$binary"
 binary=$(realpath "$binary")
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

@@ -1,10 +1,11 @@
 # Shell functions of the tests of the installed Windows program under wine.
 # Source after ../realwindow/xsession.sh, with $grab and $check the Linux
 # build's pellucors_grab and pellucors_workspace_check and WINEPREFIX set.
-# shellcheck shell=bash disable=SC2034,SC2154
+# shellcheck shell=bash
 
-folder="$WINEPREFIX/drive_c/Program Files/Pellucors"
-shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Pellucors.lnk"
+# shellcheck disable=SC2034 # read by the scripts that source this file
+folder="$WINEPREFIX/drive_c/Program Files/Pellucors" \
+    shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Pellucors.lnk"
 
 # registry_value KEY NAME: the value's data, or nothing.
 registry_value() {
@@ -26,12 +27,9 @@ wine_desktop() {
 # hand-over, with its three child windows at home in the screenshot SHOT.
 start_installed() {
     app_started_ms=$(now_ms)
-    wine 'C:\Program Files\Pellucors\pellucors.exe' >"$xsession_dir/app.log" 2>&1 &
+    wine 'C:\Program Files\Pellucors\pellucors.exe' >"${xsession_dir:?}/app.log" 2>&1 &
     app_pid=$!
     wait_for 300 has_main_window || fail "no top-level window named Pellucors"
-    sleep 8
-    kill -0 "$app_pid" 2>/dev/null || fail "the program ended during the hand-over"
-    "$grab" "$1" || fail "no screenshot"
-    "$check" "$1" "${2:-1}" ||
-        fail "the screenshot $1 does not show the main window with its three child windows at home"
+    wait_for_home "${check:?}" grab_screen "$1" "${2:-1}"
 }
+grab_screen() { "${grab:?}" "$xsession_dir/shot.png"; }

@@ -21,19 +21,17 @@ cups=$here/../print/cups
 grab=$linux/tests/realwindow/pellucors_grab
 check=$linux/tests/realwindow/pellucors_workspace_check
 linux_driver=$linux/tests/print/print_driver
-[[ -f $setup ]] || { echo "FAIL: no installer $setup (scripts/windows.sh writes it)" >&2; exit 1; }
-for program in "$grab" "$check" "$linux_driver"; do
-    [[ -x $program ]] || { echo "FAIL: not an executable: $program" >&2; exit 1; }
-done
-[[ $(id -u) -eq 0 ]] || { echo "FAIL: the private CUPS scheduler needs root" >&2; exit 1; }
-mkdir -p "$shots"
 # shellcheck source=../realwindow/xsession.sh
 source "$here/../realwindow/xsession.sh"
 # shellcheck source=installed.sh
 source "$here/installed.sh"
 # shellcheck source=../print/cups/documents.sh
 source "$cups/documents.sh"
+[[ -f $setup ]] || fail "no installer $setup (scripts/windows.sh writes it)"
+require_programs "$grab" "$check" "$linux_driver"
+[[ $(id -u) -eq 0 ]] || fail "the private CUPS scheduler needs root"
 require_tools wine wineserver Xvfb xdotool xwininfo xprop cupsd lpadmin ps2pdf pdftotext
+mkdir -p "$shots"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pellucors'
 work=$xsession_dir
 
@@ -45,8 +43,9 @@ wineserver -w
 for file in pellucors.exe uninstall.exe platforms/qwindows.dll "$shortcut"; do
     [[ -f $file || -f $folder/$file ]] || fail "the installer did not install $file"
 done
-[[ $(registry_value "$key" DisplayName) == Pellucors && $(registry_value "$key" DisplayVersion) == 1.0.0 &&
-    -n $(registry_value "$key" Publisher) ]] || fail "no entry with version and publisher among the installed programs"
+[[ $(registry_value "$key" DisplayName) == Pellucors && $(registry_value "$key" DisplayVersion) == 1.0.0 ]] ||
+    fail "no entry of version 1.0.0 among the installed programs"
+[[ -n $(registry_value "$key" Publisher) ]] || fail "no publisher in the entry among the installed programs"
 echo "installed in $folder"
 
 # --- The installed program, past the hand-over, printing through a private
@@ -71,7 +70,7 @@ echo "typed A1, 25, 5 and printed: the job is as the Linux build prints it"
 
 press_on_main "A 2 ctrl+a ctrl+x"
 sleep 2
-kill -0 "$app_pid" 2>/dev/null || fail "Ctrl+X in the Line Number box ended the program"
+program_exited && fail "Ctrl+X in the Line Number box ended the program"
 [[ -z $(visible_windows '^About Pellucors$') ]] || fail "Ctrl+A in the Line Number box opened About"
 echo "Ctrl+A, Ctrl+X in the Line Number box: the program runs on"
 

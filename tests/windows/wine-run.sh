@@ -23,6 +23,7 @@ windows_path() { printf 'Z:%s' "${1//\//\\}"; }
     echo 'exit /b %errorlevel%'
 } | sed 's/$/\r/' >"$batch"
 if [[ -z ${DISPLAY:-} && -s $WINEPREFIX/display ]]; then
-    export DISPLAY=":$(head -n 1 "$WINEPREFIX/display")"
+    DISPLAY=":$(head -n 1 "$WINEPREFIX/display")"
+    export DISPLAY
 fi
 wine cmd /c "$(windows_path "$batch")"

@@ -7,52 +7,50 @@
 # stopped print server.
 # Usage, as root: tests/print/cups/print-end-to-end.sh PRINT_DRIVER
 # Exits 77 (skipped) when not root or when cups/poppler-utils are missing.
+# shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 
-[[ $# -eq 1 ]] || { echo "usage: $0 PRINT_DRIVER" >&2; exit 2; }
-driver=$1
+driver=${1:?usage: print-end-to-end.sh PRINT_DRIVER}
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=../../shell/helpers.sh
+source "$here/../../shell/helpers.sh"
+# shellcheck source=documents.sh
+source "$here/documents.sh"
 
-skip() { echo "SKIP: $*"; exit 77; }
+skip() {
+    echo "SKIP: $*"
+    exit 77
+}
 [[ $(id -u) -eq 0 ]] || skip "the private CUPS scheduler needs root"
 [[ -x /usr/sbin/cupsd ]] || skip "cupsd is not installed (Debian package cups)"
 for tool in lpadmin lpstat cupsreject pdftotext pdfinfo; do
-  command -v "$tool" >/dev/null || skip "$tool is not installed (Debian packages cups, poppler-utils)"
+    command -v "$tool" >/dev/null || skip "$tool is not installed (Debian packages cups, poppler-utils)"
 done
 [[ -r /usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd ]] ||
-  skip "no generic PDF printer driver (Debian package cups-filters)"
+    skip "no generic PDF printer driver (Debian package cups-filters)"
 
 # Short and reachable by user lp: the socket path must fit in sun_path, and
 # the backend (running as lp) writes below it.
 work=$(mktemp -d /tmp/pellucors-print.XXXXXX)
 chmod 0755 "$work"
 cleanup() {
-  for spooler in printer A4 Letter no-printer; do
-    "$here/stop-spooler.sh" "$work/$spooler" || true
-  done
-  rm -rf "$work"
+    for spooler in printer A4 Letter no-printer; do
+        "$here/stop-spooler.sh" "$work/$spooler" || true
+    done
+    rm -rf "$work"
 }
 trap cleanup EXIT
 
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-
 # Runs the driver with the spooler of DIR; stdout goes to OUT.
 run_driver() {
-  local dir=$1 out=$2
-  shift 2
-  CUPS_SERVER=$dir/cups.sock CUPS_STATEDIR=$dir/state QT_QPA_PLATFORM=offscreen \
-    timeout 120 "$driver" "$@" </dev/null >"$out" ||
-    { cat "$out" >&2; fail "print_driver $* failed"; }
+    local dir=$1 out=$2
+    shift 2
+    CUPS_SERVER=$dir/cups.sock CUPS_STATEDIR=$dir/state QT_QPA_PLATFORM=offscreen \
+        timeout 120 "$driver" "$@" </dev/null >"$out" || fail "print_driver $* failed: $(cat "$out")"
 }
 
-# shellcheck source=documents.sh
-source "$here/documents.sh"
-
 expected_message() {
-  printf 'message\tPellucors - Printer error!\tThe GPS data could not be printed.\\r\\n%s\n' "$1"
+    printf 'message\tPellucors - Printer error!\tThe GPS data could not be printed.\\r\\n%s\n' "$1"
 }
 
 count_jobs() { find "$1/jobs" -maxdepth 1 -name 'job-*' | wc -l; }
@@ -71,15 +69,15 @@ no_printer_error "$work/printed.out"
 
 expected_lines "$work/printed.out" "$work/expected.txt"
 [[ $(sed -n 2p "$work/expected.txt") == "Line Length No GPS K/SM/NM Spacing Max Dist" ]] ||
-  fail "the list does not start with its heading row"
+    fail "the list does not start with its heading row"
 [[ $(wc -l <"$work/expected.txt") -eq 32 ]] || fail "the list does not hold the heading and 30 rows"
 
 # job-1 came from the Print button, job-2 from File > Print. The raw queue
 # names no paper: Qt's default, A4.
 for job in "$work/printer/jobs/job-1.pdf" "$work/printer/jobs/job-2.pdf"; do
-  check_document "$job" "$work/expected.txt" A4
-  # The log holds what fits one sheet.
-  (($(pages "$job") == 1)) || fail "$job: heading and 30 rows on $(pages "$job") pages"
+    check_document "$job" "$work/expected.txt" A4
+    # The log holds what fits one sheet.
+    (($(pages "$job") == 1)) || fail "$job: heading and 30 rows on $(pages "$job") pages"
 done
 
 # --- Rows too wide for 20 pt type, in a full log, on the raw queue and on
@@ -91,15 +89,15 @@ no_printer_error "$work/wide.out"
 expected_lines "$work/wide.out" "$work/expected-wide.txt"
 [[ $(wc -l <"$work/expected-wide.txt") -eq 32 ]] || fail "the wide log does not hold 30 rows"
 grep -qxF "X 1.234568E+07 2 K 6172839 9999980" "$work/expected-wide.txt" ||
-  fail "the worked row was not logged as expected"
+    fail "the worked row was not logged as expected"
 check_document "$work/printer/jobs/job-3.pdf" "$work/expected-wide.txt" A4
 for paper in A4 Letter; do
-  eval "$("$here/start-spooler.sh" "$work/$paper" --driver "$paper")"
-  run_driver "$work/$paper" "$work/$paper.out" "${wide_rows[@]}" 28 button
-  "$here/wait-for-jobs.sh" "$work/$paper" 1 60
-  no_printer_error "$work/$paper.out"
-  check_document "$work/$paper/jobs/job-1.pdf" "$work/expected-wide.txt" "${paper/Letter/letter}"
-  (($(pages "$work/$paper/jobs/job-1.pdf") == 1)) || fail "the full $paper log is not on one sheet"
+    eval "$("$here/start-spooler.sh" "$work/$paper" --driver "$paper")"
+    run_driver "$work/$paper" "$work/$paper.out" "${wide_rows[@]}" 28 button
+    "$here/wait-for-jobs.sh" "$work/$paper" 1 60
+    no_printer_error "$work/$paper.out"
+    check_document "$work/$paper/jobs/job-1.pdf" "$work/expected-wide.txt" "${paper/Letter/letter}"
+    (($(pages "$work/$paper/jobs/job-1.pdf") == 1)) || fail "the full $paper log is not on one sheet"
 done
 export CUPS_SERVER=$work/printer/cups.sock
 
@@ -108,18 +106,18 @@ CUPS_SERVER=$work/printer/cups.sock cupsreject -r "closed for the test" pellucor
 run_driver "$work/printer" "$work/refused.out" 1 button
 expected_message 'Destination "pellucors-test" is not accepting jobs.' >"$work/expected.txt"
 diff -u "$work/expected.txt" <(grep $'^message\t' "$work/refused.out") ||
-  fail "a refused job did not show exactly one printer-error message"
+    fail "a refused job did not show exactly one printer-error message"
 [[ $(count_jobs "$work/printer") -eq 3 ]] || fail "a refused job was printed"
 
 # --- No printer at all: one message per print command, nothing sent.
 eval "$("$here/start-spooler.sh" "$work/no-printer" --no-printer)"
 run_driver "$work/no-printer" "$work/none.out" 1 button menu
 {
-  expected_message "No default printer is installed."
-  expected_message "No default printer is installed."
+    expected_message "No default printer is installed."
+    expected_message "No default printer is installed."
 } >"$work/expected.txt"
 diff -u "$work/expected.txt" <(grep $'^message\t' "$work/none.out") ||
-  fail "printing without a printer did not show one printer-error message per command"
+    fail "printing without a printer did not show one printer-error message per command"
 [[ $(count_jobs "$work/no-printer") -eq 0 ]] || fail "a document was sent without a printer"
 
 # --- The scheduler stopped, its default queue still set up: the message names
@@ -128,6 +126,6 @@ diff -u "$work/expected.txt" <(grep $'^message\t' "$work/none.out") ||
 run_driver "$work/printer" "$work/stopped.out" 1 button
 expected_message "The print server (CUPS) cannot be reached." >"$work/expected.txt"
 diff -u "$work/expected.txt" <(grep $'^message\t' "$work/stopped.out") ||
-  fail "printing with the scheduler stopped did not name the print server"
+    fail "printing with the scheduler stopped did not name the print server"
 
 echo "PASS: printed through CUPS on raw, A4 and Letter queues; refused and missing printers and a stopped print server reported"

@@ -7,25 +7,28 @@
 # destination: a raw queue, or with --driver one with cups-filters' generic PDF
 # printer driver, whose default paper is PAPER (A4, Letter) and whose printable
 # area has margins. Each job's data lands in DIR/jobs/job-<id>.pdf.
+# shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 
-usage() { echo "usage: $0 DIR [--no-printer | --driver PAPER]" >&2; exit 2; }
-[[ $# -eq 1 || ( $# -eq 2 && $2 == --no-printer ) || ( $# -eq 3 && $2 == --driver ) ]] || usage
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=../../shell/helpers.sh
+source "$here/../../shell/helpers.sh"
+[[ $# -eq 1 || ($# -eq 2 && $2 == --no-printer) || ($# -eq 3 && $2 == --driver) ]] ||
+    fail "usage: $0 DIR [--no-printer | --driver PAPER]"
 driver_ppd=/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd
 if [[ $# -eq 3 ]]; then
-  [[ -r $driver_ppd ]] || { echo "$0: no $driver_ppd (Debian package cups-filters)" >&2; exit 1; }
-  grep -q "^\*PageSize $3/" "$driver_ppd" || { echo "$0: the driver has no paper $3" >&2; exit 1; }
+    [[ -r $driver_ppd ]] || fail "no $driver_ppd (Debian package cups-filters)"
+    grep -q "^\*PageSize $3/" "$driver_ppd" || fail "the driver has no paper $3"
 fi
-[[ $(id -u) -eq 0 ]] || { echo "$0: run as root (cupsd drops to user lp)" >&2; exit 1; }
+[[ $(id -u) -eq 0 ]] || fail "run as root (cupsd drops to user lp)"
 
-here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$1"
 dir=$(cd "$1" && pwd -P)
 sock=$dir/cups.sock
 # cupsd.conf values end at white space.
-[[ $dir != *[[:space:]]* ]] || { echo "$0: DIR must not contain white space" >&2; exit 1; }
+[[ $dir != *[[:space:]]* ]] || fail "DIR must not contain white space"
 # A Unix socket path must fit in sun_path (108 bytes with the NUL).
-(( ${#sock} < 108 )) || { echo "$0: socket path too long: $sock" >&2; exit 1; }
+((${#sock} < 108)) || fail "socket path too long: $sock"
 
 # Idempotent: stop a scheduler left from an earlier run on DIR, then rebuild.
 "$here/stop-spooler.sh" "$dir"
@@ -36,7 +39,7 @@ mkdir -p "$dir"/{conf,spool,cache,state,log,bin/backend}
 chmod 0755 "$dir"
 install -d -o lp -g lp -m 0755 "$dir/jobs"
 runuser -u lp -- test -w "$dir/jobs" ||
-  { echo "$0: user lp cannot write $dir/jobs (a parent folder closed to others?)" >&2; exit 1; }
+    fail "user lp cannot write $dir/jobs (a parent folder closed to others?)"
 
 # ServerBin: the system's helpers (cups-exec, filters, ...) plus our backend.
 for d in /usr/lib/cups/*; do [[ $d == */backend ]] || ln -s "$d" "$dir/bin/"; done
@@ -106,12 +109,13 @@ CONF
 # a copy elsewhere runs unconfined. (Without AppArmor, the system binary.)
 cupsd=/usr/sbin/cupsd
 if [[ $(cat /sys/module/apparmor/parameters/enabled 2>/dev/null) == Y ]]; then
-  cp /usr/sbin/cupsd "$dir/bin/cupsd"; cupsd=$dir/bin/cupsd
+    cp /usr/sbin/cupsd "$dir/bin/cupsd"
+    cupsd=$dir/bin/cupsd
 fi
 # Foreground (-f) so that $! is cupsd itself; setsid keeps it out of the
 # caller's process group and terminal.
 setsid "$cupsd" -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf" \
-  </dev/null >>"$dir/log/cupsd.out" 2>&1 &
+    </dev/null >>"$dir/log/cupsd.out" 2>&1 &
 echo $! >"$dir/cupsd.pid"
 # From here on, any failure must not leave cupsd running.
 trap '"$here/stop-spooler.sh" "$dir"' EXIT
@@ -120,29 +124,23 @@ export CUPS_SERVER=$sock
 # libcups looks for its root certificate under CUPS_STATEDIR; point it at ours,
 # not at a system cupsd's /run/cups.
 export CUPS_STATEDIR=$dir/state
-for i in $(seq 100); do
-  [[ $(lpstat -r 2>/dev/null) == 'scheduler is running' ]] && break
-  if ! kill -0 "$(<"$dir/cupsd.pid")" 2>/dev/null || (( i == 100 )); then
-    echo "$0: cupsd did not come up; logs:" >&2
-    tail -n 30 "$dir/log/cupsd.out" "$dir/log/error_log" >&2 2>/dev/null || true
-    exit 1
-  fi
-  sleep 0.1
-done
+running() { [[ $(lpstat -r 2>/dev/null) == 'scheduler is running' ]]; }
+wait_for 100 running ||
+    fail "cupsd did not come up; logs: $(tail -n 30 "$dir/log/cupsd.out" "$dir/log/error_log" 2>&1)"
 
 if [[ $# -eq 1 ]]; then
-  # No PPD = raw queue: the job's bytes reach the backend unfiltered. Same as
-  # "-m raw", without that option's deprecation warning on CUPS 2.4.
-  lpadmin -p pellucors-test -E -v capture:/ -o printer-is-shared=false
+    # No PPD = raw queue: the job's bytes reach the backend unfiltered. Same as
+    # "-m raw", without that option's deprecation warning on CUPS 2.4.
+    lpadmin -p pellucors-test -E -v capture:/ -o printer-is-shared=false
 elif [[ $# -eq 3 ]]; then
-  # The job goes through cups-filters' pdftopdf to the backend, as on an
-  # office printer. CUPS 2.4 warns that drivers are deprecated; they still work.
-  lpadmin -p pellucors-test -E -v capture:/ -o printer-is-shared=false \
-    -P "$driver_ppd" -o "PageSize=$3" 2>&1 | { grep -v 'drivers are deprecated' || true; } >&2
+    # The job goes through cups-filters' pdftopdf to the backend, as on an
+    # office printer. CUPS 2.4 warns that drivers are deprecated; they still work.
+    lpadmin -p pellucors-test -E -v capture:/ -o printer-is-shared=false \
+        -P "$driver_ppd" -o "PageSize=$3" 2>&1 | { grep -v 'drivers are deprecated' || true; } >&2
 fi
 if [[ $# -ne 2 ]]; then
-  # Server-wide default; "lpoptions -d" as root would write /etc/cups/lpoptions.
-  lpadmin -d pellucors-test
+    # Server-wide default; "lpoptions -d" as root would write /etc/cups/lpoptions.
+    lpadmin -d pellucors-test
 fi
 
 trap - EXIT
