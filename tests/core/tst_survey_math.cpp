@@ -710,51 +710,40 @@ void TestSurveyMath::planStations_data() {
     QTest::addColumn<float>("length");
     QTest::addColumn<int>("unit");
     QTest::addColumn<float>("allowedError");
-    QTest::addColumn<float>("lengthKm");
-    QTest::addColumn<float>("totalError");
-    QTest::addColumn<float>("maxDistanceKm");
     QTest::addColumn<int>("count");
-    QTest::addColumn<float>("spacingKm");
-    QTest::addColumn<float>("maxDistance"); // as shown, in the user's unit
-    QTest::addColumn<float>("spacing");     // as shown
+    // km: the line, the maximum distance, the spacing; cm: the total error;
+    // as shown in the user's unit: the maximum distance, the spacing.
+    QTest::addColumn<QList<float>>("results");
 
     // The worked entries: results in the unit the user picked.
     QTest::newRow("100 km at 5 cm")
-        << 100.0F << 0 << 5.0F << 100.0F << 12.0F << 30.0F << 4 << 25.0F << 30.0F << 25.0F;
+        << 100.0F << 0 << 5.0F << 4 << QList<float>{100.0F, 30.0F, 25.0F, 12.0F, 30.0F, 25.0F};
     QTest::newRow("90 km at 5 cm, a whole number of stretches")
-        << 90.0F << 0 << 5.0F << 90.0F << 11.0F << 30.0F << 3 << 30.0F << 30.0F << 30.0F;
+        << 90.0F << 0 << 5.0F << 3 << QList<float>{90.0F, 30.0F, 30.0F, 11.0F, 30.0F, 30.0F};
     QTest::newRow("25 statute miles at 5 cm")
-        << 25.0F << 1 << 5.0F << 40.2336F << 6.02F << 30.0F << 2 << 20.1168F << 18.64F << 12.5F;
+        << 25.0F << 1 << 5.0F << 2 << QList<float>{40.2336F, 30.0F, 20.1168F, 6.02F, 18.64F, 12.5F};
     QTest::newRow("10 nautical miles at 3 cm")
-        << 10.0F << 2 << 3.0F << 18.52F << 3.85F << 10.0F << 2 << 9.26F << 5.4F << 5.0F;
+        << 10.0F << 2 << 3.0F << 2 << QList<float>{18.52F, 10.0F, 9.26F, 3.85F, 5.4F, 5.0F};
 }
 
 void TestSurveyMath::planStations() {
     QFETCH(float, length);
     QFETCH(int, unit);
     QFETCH(float, allowedError);
-    QFETCH(float, lengthKm);
-    QFETCH(float, totalError);
-    QFETCH(float, maxDistanceKm);
     QFETCH(int, count);
-    QFETCH(float, spacingKm);
-    QFETCH(float, maxDistance);
-    QFETCH(float, spacing);
+    QFETCH(QList<float>, results);
     FakeMessageService messages;
     StationPlan plan;
 
     PlanStations(length, static_cast<UnitIndex>(unit), allowedError, messages, plan);
 
     QVERIFY(messages.shown.empty());
-    PELLUCORS_COMPARE_EXACT(*plan.length, length);
     QCOMPARE(plan.unitName, *UnitName(static_cast<UnitIndex>(unit)));
-    PELLUCORS_COMPARE_EXACT(*plan.lengthKm, lengthKm);
-    PELLUCORS_COMPARE_EXACT(*plan.totalErrorCm, totalError);
-    PELLUCORS_COMPARE_EXACT(*plan.maxDistanceKm, maxDistanceKm);
     QCOMPARE(int(*plan.stationCount), count);
-    PELLUCORS_COMPARE_EXACT(*plan.spacingKm, spacingKm);
-    PELLUCORS_COMPARE_EXACT(*plan.maxDistance, maxDistance);
-    PELLUCORS_COMPARE_EXACT(*plan.spacing, spacing);
+    const QList<float> planned{*plan.lengthKm,     *plan.maxDistanceKm, *plan.spacingKm,
+                               *plan.totalErrorCm, *plan.maxDistance,   *plan.spacing};
+    for (qsizetype i = 0; i < results.size(); ++i)
+        PELLUCORS_COMPARE_EXACT(planned[i], results[i]);
 }
 
 // ---------------------------------------------------------- ShowUnitReminder
