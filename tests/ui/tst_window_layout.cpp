@@ -113,7 +113,7 @@ QStringList ClippedCaptions(const QWidget& window) {
 // The sides of `list`'s frame missing from its window, drawn at each
 // part-pixel offset it can have on a screen at a fractional scale, as
 // "offset:side": a side shows as a line darker than the window around it,
-// found across the side, from outside in, clear of the text.
+// found across the side, from outside in, clear of the rows' text.
 QStringList MissingFrameSides(const QListWidget& list) {
     QWidget& window = *list.parentWidget();
     const double scale = window.devicePixelRatioF();
@@ -125,21 +125,17 @@ QStringList MissingFrameSides(const QListWidget& list) {
         const QRectF edges(list.geometry().translated(offset, offset));
         const int x = int((edges.right() - 7) * scale);
         const int y = int(edges.center().y() * scale);
-        const struct {
-            const char* name;
-            QPoint outside, inward;
-        } sides[] = {{"top", {x, int(edges.top() * scale) - 3}, {0, 1}},
-                     {"bottom", {x, int(edges.bottom() * scale) + 2}, {0, -1}},
-                     {"left", {int(edges.left() * scale) - 3, y}, {1, 0}},
-                     {"right", {int(edges.right() * scale) + 2, y}, {-1, 0}}};
-        for (const auto& [name, outside, inward] : sides) {
-            bool line = false;
-            for (int step = 1; step < 7; ++step)
-                line = line ||
-                       qGray(shot.pixel(outside + step * inward)) < qGray(shot.pixel(outside)) - 16;
-            if (!line)
-                missing << QStringLiteral("%1:%2").arg(offset).arg(QLatin1String(name));
-        }
+        const auto side = [&](const char* name, QPoint outside, QPoint inward) {
+            for (int step = 1; step < 7; ++step) {
+                if (qGray(shot.pixel(outside + step * inward)) < qGray(shot.pixel(outside)) - 16)
+                    return;
+            }
+            missing << QStringLiteral("%1:%2").arg(offset).arg(QLatin1String(name));
+        };
+        side("top", {x, int(edges.top() * scale) - 3}, {0, 1});
+        side("bottom", {x, int(edges.bottom() * scale) + 2}, {0, -1});
+        side("left", {int(edges.left() * scale) - 3, y}, {1, 0});
+        side("right", {int(edges.right() * scale) + 2, y}, {-1, 0});
     }
     return missing;
 }
