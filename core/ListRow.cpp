@@ -1,5 +1,6 @@
 #include "ListRow.h"
 
+#include "Graphemes.h"
 #include "NumberText.h"
 #include "Utf8.h"
 
@@ -13,8 +14,6 @@ std::string TitleRow() {
 }
 
 namespace {
-constexpr std::size_t kDesignationWidth = 5;
-
 // A column of `width` characters. A text longer than `countedUpTo` characters
 // is counted as that long, so it is followed by width - countedUpTo spaces.
 void AppendColumn(std::string& row, const std::string& text, std::size_t width,
@@ -24,18 +23,19 @@ void AppendColumn(std::string& row, const std::string& text, std::size_t width,
     row.append(width - counted, ' ');
 }
 
-// The designation and unit columns count the whole text; a text longer than
-// the column gets one space so the next column stays apart.
+// The designation and unit columns count the whole text as a reader sees it
+// (a letter with its accents once, a wide character twice); a text longer
+// than the column gets one space so the next column stays apart.
 void AppendFreeColumn(std::string& row, const std::string& text, std::size_t width) {
     row += text;
-    const std::size_t length = CharacterCount(text);
-    row.append(length <= width ? width - length : 1, ' ');
+    const std::size_t cells = DisplayWidth(text);
+    row.append(cells <= width ? width - cells : 1, ' ');
 }
 } // namespace
 
 std::string FormatListRow(const GpsEntry& entry, std::string_view decimalSeparator) {
     std::string row;
-    AppendFreeColumn(row, entry.lineNo, kDesignationWidth);
+    AppendFreeColumn(row, entry.lineNo, kDesignationCells);
     AppendColumn(row, SingleToText(entry.lineLength, decimalSeparator), 10, 8);
     AppendColumn(row, CountToText(entry.noGroundStations), 6, 3);
     AppendFreeColumn(row, entry.unitAbbrev, 7);
@@ -58,40 +58,46 @@ std::size_t DesignationEnd(std::string_view row) {
             --length;
     }
     std::size_t end = length;
-    if (CharacterCount(row.substr(0, length)) <= kDesignationWidth) {
-        end = 0;
-        for (std::size_t column = 0; column < kDesignationWidth && end < row.size(); ++column)
-            NextCodePoint(row, end);
+    if (DisplayWidth(row.substr(0, length)) <= kDesignationCells) {
+        std::size_t cells = 0;
+        for (const Grapheme& grapheme : Graphemes(row)) {
+            if (cells >= kDesignationCells)
+                break;
+            cells += grapheme.cells;
+            end = grapheme.end;
+        }
     }
     while (end > 0 && row[end - 1] == ' ')
         --end;
     return end;
 }
 
-namespace {
-// Characters that set the direction of text: the marks, embeddings,
-// overrides and isolates (controls), then the blocks whose letters are
-// right-to-left by default.
-struct Direction {
-    char32_t first;
-    char32_t last;
-    bool control;
-    bool rightToLeft;
-};
-constexpr Direction kDirections[] = {
-    {0x061C, 0x061C, true, true},  {0x200E, 0x200E, true, false},   {0x200F, 0x200F, true, true},
-    {0x202A, 0x202A, true, false}, {0x202B, 0x202B, true, true},    {0x202C, 0x202D, true, false},
-    {0x202E, 0x202E, true, true},  {0x2066, 0x2066, true, false},   {0x2067, 0x2067, true, true},
-    {0x2068, 0x2069, true, false}, {0x0590, 0x08FF, false, true},   {0xFB1D, 0xFDFF, false, true},
-    {0xFE70, 0xFEFF, false, true}, {0x10800, 0x10FFF, false, true}, {0x1E800, 0x1EFFF, false, true},
-};
-
-Direction DirectionOf(char32_t code) {
-    for (const Direction& direction : kDirections) {
-        if (code >= direction.first && code <= direction.last)
-            return direction;
+std::vector<GridText> RowOnGrid(std::string_view row, std::size_t designationDrawnCells) {
+    std::vector<GridText> texts;
+    const std::size_t designationEnd = DesignationEnd(row);
+    const std::size_t designationCells = DisplayWidth(row.substr(0, designationEnd));
+    if (designationEnd > 0)
+        texts.push_back({std::string(row.substr(0, designationEnd)), 0});
+    std::size_t pushed = 0; // cells the columns move right
+    for (std::size_t start = row.find_first_not_of(' ', designationEnd);
+         start != std::string_view::npos; start = row.find_first_not_of(' ', start)) {
+        const std::size_t end = std::min(row.find(' ', start), row.size());
+        const std::size_t cell = DisplayWidth(row.substr(0, start));
+        if (start == row.find_first_not_of(' ', designationEnd) &&
+            designationDrawnCells > designationCells && designationDrawnCells + 1 > cell)
+            pushed = designationDrawnCells + 1 - cell;
+        texts.push_back({std::string(row.substr(start, end - start)), cell + pushed});
+        start = end;
     }
-    return {code, code, false, false};
+    return texts;
+}
+
+namespace {
+// The marks, embeddings, overrides and isolates that set the direction of
+// the text after them.
+bool IsDirectionControl(char32_t code) {
+    return code == 0x061C || code == 0x200E || code == 0x200F ||
+           (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
 }
 } // namespace
 
@@ -104,18 +110,10 @@ std::string LoggedDesignation(std::string_view typed) {
         // is no character), line and paragraph separators, direction marks.
         const bool breaksTheRow = code < 0x20 || code == 0x7F ||
                                   (code >= 0x80 && code <= 0x9F && at - start > 1) ||
-                                  code == 0x2028 || code == 0x2029 || DirectionOf(code).control;
+                                  code == 0x2028 || code == 0x2029 || IsDirectionControl(code);
         logged.append(breaksTheRow ? std::string_view(" ") : typed.substr(start, at - start));
     }
     return logged;
-}
-
-bool HasRightToLeftText(std::string_view text) {
-    for (std::size_t at = 0; at < text.size();) {
-        if (DirectionOf(NextCodePoint(text, at)).rightToLeft)
-            return true;
-    }
-    return false;
 }
 
 } // namespace pellucors

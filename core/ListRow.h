@@ -2,10 +2,15 @@
 
 #include "GpsEntry.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pellucors {
+
+// Cells of the designation column: a shorter designation is padded to it.
+constexpr std::size_t kDesignationCells = 5;
 
 // The heading row of the GPS Data list and the printout (43 characters).
 std::string TitleRow();
@@ -26,10 +31,18 @@ std::size_t DesignationEnd(std::string_view row);
 // separators, and the marks that reorder text - shown as a blank.
 std::string LoggedDesignation(std::string_view typed);
 
-// Whether UTF-8 `text` holds a letter or digit of a right-to-left script
-// (Hebrew, Arabic, Syriac, Thaana...) or a right-to-left control character. A
-// row with one is laid out with its designation apart: otherwise the bidi
-// rules of the whole row would carry the columns next to it into its order.
-bool HasRightToLeftText(std::string_view text);
+// A text of a row and the cell of the fixed-pitch grid where it starts.
+struct GridText {
+    std::string text;
+    std::size_t cell;
+};
+
+// A row of FormatListRow as its texts on the grid: the designation whole
+// (blanks inside it kept), then each column's text where the row's cells put
+// it, however wide the designation's glyphs are drawn. Where the designation
+// is drawn `designationDrawnCells` wide, more than it counts and than its
+// padding leaves room for, the columns move right so that one blank follows
+// it, as after a long designation.
+std::vector<GridText> RowOnGrid(std::string_view row, std::size_t designationDrawnCells = 0);
 
 } // namespace pellucors

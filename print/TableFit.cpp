@@ -1,33 +1,48 @@
 #include "TableFit.h"
 
-#include "core/Utf8.h"
+#include "core/Graphemes.h"
 #include "platform/PrinterService.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstddef>
 
 namespace pellucors {
 
 namespace {
-double WidestLine(const std::string& indent, const std::vector<std::string>& rows, double points,
-                  const PrinterService& printer) {
+// The row on one line, whatever its width.
+PrintedLine RowLine(const std::string& row, double points, const PrinterService& printer) {
+    if (IsAscii(row))
+        return {{row, kIndentCells}};
+    const double cell = printer.TextWidth(" ", points);
+    const double drawn = printer.TextWidth(row.substr(0, DesignationEnd(row)), points) / cell;
+    std::vector<GridText> texts = RowOnGrid(row, static_cast<std::size_t>(std::ceil(drawn - 1e-6)));
+    for (GridText& text : texts)
+        text.cell += kIndentCells;
+    return texts;
+}
+
+double LineWidth(const PrintedLine& line, double points, const PrinterService& printer) {
+    double width = 0.0;
+    for (const GridText& text : line)
+        width = std::max(width, printer.TextWidth(std::string(text.cell, ' ') + text.text, points));
+    return width;
+}
+
+double WidestRow(const std::vector<std::string>& rows, double points,
+                 const PrinterService& printer) {
     double widest = 0.0;
     for (const std::string& row : rows)
-        widest = std::max(widest, printer.TextWidth(indent + row, points));
+        widest = std::max(widest, LineWidth(RowLine(row, points, printer), points, printer));
     return widest;
 }
 } // namespace
 
-TableType TableTypeForWidth(const std::string& indent, const std::vector<std::string>& rows,
-                            const PrinterService& printer) {
+TableType TableTypeForWidth(const std::vector<std::string>& rows, const PrinterService& printer) {
     const double room = printer.PrintableWidth();
-    const double widest = WidestLine(indent, rows, kTablePoints, printer);
+    const double widest = WidestRow(rows, kTablePoints, printer);
     if (widest <= room)
         return {kTablePoints, true};
-    const auto fits = [&](double points) {
-        return WidestLine(indent, rows, points, printer) <= room;
-    };
+    const auto fits = [&](double points) { return WidestRow(rows, points, printer) <= room; };
     // Widths grow with the size: start from the proportional guess, then
     // step to the largest size that fits.
     double points = std::floor(kTablePoints * room / widest / kTablePointsStep) * kTablePointsStep;
@@ -48,9 +63,9 @@ int LinesInHeight(double height, double lineHeight) {
     return lines >= 1.0 ? static_cast<int>(std::min(lines, 1e9)) : 0;
 }
 
-TableType TableTypeForPage(const std::string& indent, const std::vector<std::string>& rows,
-                           double above, const PrinterService& printer) {
-    const TableType type = TableTypeForWidth(indent, rows, printer);
+TableType TableTypeForPage(const std::vector<std::string>& rows, double above,
+                           const PrinterService& printer) {
+    const TableType type = TableTypeForWidth(rows, printer);
     if (!type.everyRowFits)
         return type; // no smaller size: the rows continue on the pages after
     const double room = printer.PrintableHeight() - above;
@@ -61,25 +76,56 @@ TableType TableTypeForPage(const std::string& indent, const std::vector<std::str
     return {points, true};
 }
 
-std::vector<std::string> FitRowToWidth(const std::string& indent, const std::string& row,
-                                       double points, const PrinterService& printer) {
+std::vector<PrintedLine> RowLines(const std::string& row, double points,
+                                  const PrinterService& printer) {
     const double room = printer.PrintableWidth();
-    if (printer.TextWidth(indent + row, points) <= room)
-        return {row};
-    const std::vector<std::size_t> starts = CharacterStarts(row);
-    const std::size_t characters = starts.size() - 1;
-    std::vector<std::string> pieces;
-    std::size_t first = 0; // the next piece's first character
-    // Whether `count` characters from `first` fit after the indent.
-    const auto fits = [&](std::size_t count) {
-        const std::string piece = row.substr(starts[first], starts[first + count] - starts[first]);
-        return printer.TextWidth(indent + piece, points) <= room;
+    const PrintedLine whole = RowLine(row, points, printer);
+    if (LineWidth(whole, points, printer) <= room)
+        return {whole};
+
+    // Each grapheme of the line with the text it belongs to and its cell.
+    struct Placed {
+        std::size_t text;
+        std::size_t cell;
+        Grapheme grapheme;
     };
-    while (first < characters) {
-        const std::size_t left = characters - first;
+    std::vector<Placed> placed;
+    for (std::size_t text = 0; text < whole.size(); ++text) {
+        std::size_t cell = whole[text].cell;
+        for (const Grapheme& grapheme : Graphemes(whole[text].text)) {
+            placed.push_back({text, cell, grapheme});
+            cell += grapheme.cells;
+        }
+    }
+    // The line of `count` graphemes from `first`: the first line where the
+    // row stands, the others moved to start under its second column.
+    const auto lineOf = [&](std::size_t first, std::size_t count) {
+        PrintedLine line;
+        for (std::size_t i = first; i < first + count; ++i) {
+            const Placed& p = placed[i];
+            const std::string_view text(whole[p.text].text);
+            const std::string_view piece =
+                text.substr(p.grapheme.start, p.grapheme.end - p.grapheme.start);
+            if (i > first && placed[i - 1].text == p.text) {
+                line.back().text += piece;
+                continue;
+            }
+            const std::size_t cell =
+                first == 0 ? p.cell : p.cell - placed[first].cell + kContinuationCells;
+            line.push_back({std::string(piece), cell});
+        }
+        return line;
+    };
+    std::vector<PrintedLine> lines;
+    std::size_t first = 0; // the next line's first grapheme
+    const auto fits = [&](std::size_t count) {
+        return LineWidth(lineOf(first, count), points, printer) <= room;
+    };
+    while (first < placed.size()) {
+        const std::size_t left = placed.size() - first;
         // Grow by doubling, then halve the gap: a very long row costs a few
         // measurements of about one line each, not one of the whole row.
-        std::size_t good = 1; // a line holds at least one character
+        std::size_t good = 1; // a line holds at least one grapheme
         std::size_t bad = good;
         while (bad < left) {
             bad = std::min(left, bad * 2);
@@ -93,10 +139,10 @@ std::vector<std::string> FitRowToWidth(const std::string& indent, const std::str
                 (fits(middle) ? good : bad) = middle;
             }
         }
-        pieces.push_back(row.substr(starts[first], starts[first + good] - starts[first]));
+        lines.push_back(lineOf(first, good));
         first += good;
     }
-    return pieces;
+    return lines;
 }
 
 } // namespace pellucors

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/ListRow.h"
+
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -11,6 +14,15 @@ class PrinterService;
 constexpr double kTablePoints = 20.0;         // as designed
 constexpr double kSmallestTablePoints = 10.0; // the smallest still read at arm's length
 constexpr double kTablePointsStep = 0.5;
+
+// Where the table's lines start, in character cells from the printable
+// area's left edge: every row three blanks in, and a row continued on
+// further lines under its second column, past the designation.
+constexpr std::size_t kIndentCells = 3;
+constexpr std::size_t kContinuationCells = kIndentCells + kDesignationCells;
+
+// One printed line of the table: its texts, each at its cell.
+using PrintedLine = std::vector<GridText>;
 
 // The type of the whole table, one size so that its columns stay aligned.
 struct TableType {
@@ -24,25 +36,25 @@ struct TableType {
 // breaks no page.
 int LinesInHeight(double height, double lineHeight);
 
-// 20 pt when every line (`indent` and a row) fits the printable width,
-// otherwise the largest 0.5 pt step at which the widest one fits, but not
-// below 10 pt.
-TableType TableTypeForWidth(const std::string& indent, const std::vector<std::string>& rows,
-                            const PrinterService& printer);
+// 20 pt when every row fits the printable width on one line, otherwise the
+// largest 0.5 pt step at which the widest one fits, but not below 10 pt.
+TableType TableTypeForWidth(const std::vector<std::string>& rows, const PrinterService& printer);
 
 // The table's type on the printed page: the size TableTypeForWidth gives,
 // or the largest 0.5 pt step below it, not below 10 pt, at which the empty
 // line above the table and every row also fit the printable height left
 // under `above` (the company heading block), so that the whole log is on one
 // sheet.
-TableType TableTypeForPage(const std::string& indent, const std::vector<std::string>& rows,
-                           double above, const PrinterService& printer);
+TableType TableTypeForPage(const std::vector<std::string>& rows, double above,
+                           const PrinterService& printer);
 
-// `row` in the pieces printed after `indent` at `points`, one line each: the
-// row itself when it fits the printable width, otherwise broken after the last
-// character that fits (each piece holds at least one character). Joined, the
-// pieces are the row: nothing is cut or trimmed.
-std::vector<std::string> FitRowToWidth(const std::string& indent, const std::string& row,
-                                       double points, const PrinterService& printer);
+// The printed lines of `row` at `points`. An ASCII row is one text, character
+// for character; any other row goes column by column on the fixed-pitch grid
+// (RowOnGrid), so that glyphs wider or narrower than their cells move no
+// column. A row wider than the printable width is broken between two
+// graphemes after the last that fits (each line holds at least one), and its
+// further lines start under its second column. Nothing is cut or trimmed.
+std::vector<PrintedLine> RowLines(const std::string& row, double points,
+                                  const PrinterService& printer);
 
 } // namespace pellucors

@@ -6,12 +6,12 @@ set -euo pipefail
 
 run_packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev libcups2-dev
+    qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev libcups2-dev libutf8proc-dev
     fonts-dejavu-core fonts-liberation
 )
 test_packages=(
     xvfb xdotool x11-utils xauth weston
-    cups cups-client cups-filters poppler-utils
+    cups cups-client cups-filters poppler-utils fonts-wqy-microhei
     dpkg-dev desktop-file-utils appstream file lintian
     clang libclang-rt-14-dev
     shellcheck shfmt

@@ -27,7 +27,9 @@ bash scripts/deps.sh "$preset"
 # already), by default from the cache; they build at -O2, as Qt itself is
 # built: mingw's GCC 12 warns falsely (-Wrestrict) inside std::string at -O3.
 PELLUCORS_WINDOWS_QT=${PELLUCORS_WINDOWS_QT:-$(bash scripts/cross-qt.sh)}
-export PELLUCORS_WINDOWS_QT
+# utf8proc, which the core links, compiled in from Debian's source as well.
+PELLUCORS_UTF8PROC_SOURCE=${PELLUCORS_UTF8PROC_SOURCE:-$(bash scripts/debian-source.sh libutf8proc-dev)}
+export PELLUCORS_WINDOWS_QT PELLUCORS_UTF8PROC_SOURCE
 if [[ $preset == windows-test ]]; then
     # The installer test reads its screenshots with the Linux build's tools,
     # and prints with the Linux build what the Windows program printed.

@@ -1,5 +1,6 @@
 #include "PrintSpooler.h"
 
+#include <cups/cups.h>
 #include <cups/http.h>
 #include <cups/ipp.h>
 #include <dlfcn.h>
@@ -48,6 +49,27 @@ std::optional<std::string> SpoolerHandOver::Refusal() const {
         return kUnreachable;
     const char* text = lastErrorString ? lastErrorString() : nullptr;
     return text && *text ? std::string(text) : "The print spooler refused the document.";
+}
+
+// A raw queue's paper lives in CUPS alone: its media default, and the user's
+// lpoptions for it, come with the destination.
+std::optional<std::string> QueueMedia(const std::string& queue) {
+    const LoadedCups cups;
+    const auto namedDest = cups.Find<cups_dest_t*(http_t*, const char*, const char*)>(
+        "cupsGetNamedDest");
+    const auto option = cups.Find<const char*(const char*, int, cups_option_t*)>("cupsGetOption");
+    const auto freeDests = cups.Find<void(int, cups_dest_t*)>("cupsFreeDests");
+    if (!namedDest || !option || !freeDests)
+        return std::nullopt;
+    cups_dest_t* dest = namedDest(CUPS_HTTP_DEFAULT, queue.c_str(), nullptr);
+    if (!dest)
+        return std::nullopt;
+    const char* media = option("media", dest->num_options, dest->options);
+    std::optional<std::string> named;
+    if (media && *media)
+        named = media;
+    freeDests(1, dest);
+    return named;
 }
 
 // With the scheduler stopped CUPS lists no printers at all, which Qt reports

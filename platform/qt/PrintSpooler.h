@@ -22,6 +22,10 @@ public:
     std::optional<std::string> Refusal() const;
 };
 
+// The default paper the spooler keeps for `queue` (the user's own choice of
+// it included) as a media name, where the queue has no driver to tell Qt.
+std::optional<std::string> QueueMedia(const std::string& queue);
+
 // Where no default printer was found: the reason to show instead of "no
 // printer", when it is the print server that cannot be reached.
 std::optional<std::string> UnreachablePrintServer();

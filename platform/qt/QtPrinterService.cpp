@@ -1,7 +1,9 @@
 #include "QtPrinterService.h"
 
+#include "DrawableText.h"
 #include "FixedPitchFont.h"
 #include "PrintSpooler.h"
+#include "QueuePaper.h"
 
 #include <QFontMetricsF>
 #include <QPrinter>
@@ -28,10 +30,20 @@ std::unique_ptr<QtPrinterService> QtPrinterService::ForDefaultPrinter() {
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     // Qt 6.4 starts every printer on A4, whatever paper it has loaded; setting
     // the printer's own default also takes its printable area for that paper.
-    // A printer that names none (a raw queue) keeps Qt's default.
     const QPageSize paper = info.defaultPageSize();
-    if (paper.isValid())
+    if (paper.isValid()) {
         printer->setPageSize(paper);
+    } else {
+        // A queue without a driver (a raw queue) tells Qt neither its paper
+        // nor what the printer cannot reach: the paper the spooler keeps for
+        // it, and a margin that every desktop printer prints.
+        const QPageSize queuePaper = PaperFromMedia(
+            QString::fromStdString(QueueMedia(info.printerName().toStdString()).value_or("")));
+        printer->setPageSize(queuePaper.isValid() ? queuePaper : LocalePaper());
+        printer->setPageMargins(QMarginsF(kRawMarginPoints, kRawMarginPoints, kRawMarginPoints,
+                                          kRawMarginPoints),
+                                QPageLayout::Point);
+    }
     return std::make_unique<QtPrinterService>(std::move(printer));
 }
 
@@ -63,8 +75,9 @@ double QtPrinterService::PrintableHeight() const {
 }
 
 double QtPrinterService::TextWidth(const std::string& text, double points) const {
-    const QFontMetricsF metrics(FixedPitchFont(m_fontName, points), m_printer.get());
-    return metrics.horizontalAdvance(QString::fromStdString(text));
+    const QFont font = FixedPitchFont(m_fontName, points);
+    const QFontMetricsF metrics(font, m_printer.get());
+    return metrics.horizontalAdvance(DrawableText(QString::fromStdString(text), font));
 }
 
 double QtPrinterService::LineHeight(double points) const {
@@ -112,7 +125,7 @@ void QtPrinterService::PrintLine(const std::vector<PrintItem>& items) {
             x += item.count * charWidth;
             break;
         case PrintItem::Kind::Text: {
-            const QString text = QString::fromStdString(item.text);
+            const QString text = DrawableText(QString::fromStdString(item.text), m_painter.font());
             m_painter.drawText(QPointF(x, baseline), text);
             x += metrics.horizontalAdvance(text);
             break;

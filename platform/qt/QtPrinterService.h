@@ -14,11 +14,16 @@ namespace pellucors {
 
 // One print document on a QPrinter: the system's default printer (through
 // CUPS on Linux, the print spooler on Windows), on its own default paper and
-// printable area, or a PDF file. Columns are counted in the current font's
+// printable area (a queue without a driver: its paper in CUPS, a quarter
+// inch in), or a PDF file. A character no installed face can draw prints as
+// a visible mark (DrawableText), never as blank space. Columns are counted in the current font's
 // character width and lines are as high as its line spacing. Sizes are in
 // device pixels.
 class QtPrinterService final : public PrinterService {
 public:
+    // A quarter inch: most desktop printers cannot print nearer the edge.
+    static constexpr double kRawMarginPoints = 18.0;
+
     // Throws PrinterError when no default printer is installed, or when the
     // print server that would list it cannot be reached.
     static std::unique_ptr<QtPrinterService> ForDefaultPrinter();

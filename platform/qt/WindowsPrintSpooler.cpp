@@ -51,6 +51,11 @@ std::optional<std::string> SpoolerHandOver::Refusal() const {
     return g_refusal;
 }
 
+// Every Windows queue has a driver, which tells Qt its paper.
+std::optional<std::string> QueueMedia(const std::string&) {
+    return std::nullopt;
+}
+
 // With the Print Spooler service stopped, asking for the default printer
 // fails with "RPC server unavailable" rather than "not found".
 std::optional<std::string> UnreachablePrintServer() {

@@ -134,6 +134,7 @@ private Q_SLOTS:
     void fullLogOnOneSheet();
     void wideRowsPrintWhole_data();
     void wideRowsPrintWhole();
+    void designationsInAnyScriptKeepTheColumns();
     void printerFontIsFixedPitch_data();
     void printerFontIsFixedPitch();
     void unwritableFileIsReported();
@@ -288,9 +289,48 @@ void TestQtPrinter::wideRowsPrintWhole() {
     while (points > 10 && widest * advance * points > area.width())
         points -= 0.5;
     QVERIFY2(qAbs(pitch - advance * points) < 0.02, qPrintable(QString::number(pitch / advance)));
-    // Each continuation line starts at the row's indent.
+    // The row's first line starts at its indent, each further one under its
+    // second column.
     for (int i = 2; i < 2 + lines; ++i)
-        QVERIFY(qAbs(printed[i].words.front().xMin - area.left() - 3 * pitch) < kTolerance);
+        QVERIFY(qAbs(printed[i].words.front().xMin - area.left() - (i == 2 ? 3 : 8) * pitch) <
+                kTolerance);
+}
+
+// Regression: after a combining accent, a Hebrew name (a proportional
+// fallback face) or a CJK character (wider than a cell) the length column
+// stood elsewhere, and a character no face has printed as blank space.
+void TestQtPrinter::designationsInAnyScriptKeepTheColumns() {
+    const QStringList names{"AB1",
+                            QString::fromUtf8("R\u00e91"),
+                            QString::fromUtf8("Re\u03011"),
+                            QString::fromUtf8("\u05e7\u05d51"),
+                            QString::fromUtf8("\u062e\u0637\u0663"),
+                            QString::fromUtf8("\u53171"),
+                            QString::fromUtf8("\U0010FFFDA1")};
+    FakeList list;
+    list.rows.push_back(kHeading.toStdString());
+    for (int i = 0; i < names.size(); ++i)
+        list.rows.push_back(
+            QStringLiteral("%1  %2       4     K      25      30").arg(names[i]).arg(101 + i).toStdString());
+    const QString pdf = Print(list, QStringLiteral("scripts.pdf"));
+    if (!m_havePdftotext)
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    const std::vector<PrintedLine> lines = ReadLines(pdf);
+    QCOMPARE(int(lines.size()), 2 + int(names.size()));
+    const PrintedLine& headingRow = lines[1];
+    const double pitch =
+        (headingRow.X(QStringLiteral("Dist")) - headingRow.X(QStringLiteral("Line"))) /
+        kHeading.indexOf(QLatin1String("Dist"));
+    for (int i = 0; i < names.size(); ++i) {
+        const PrintedLine& line = lines[2 + i];
+        QVERIFY2(qAbs(line.X(QString::number(101 + i)) - PrintableArea().left() - 8 * pitch) <
+                     kTolerance,
+                 qPrintable(names[i]));
+        QVERIFY2(qAbs(line.X(QStringLiteral("30")) - PrintableArea().left() - 39 * pitch) <
+                     kTolerance,
+                 qPrintable(names[i]));
+    }
+    QVERIFY(lines.back().words.front().text.contains(QChar(0xFFFD)));
 }
 
 void TestQtPrinter::printerFontIsFixedPitch_data() {

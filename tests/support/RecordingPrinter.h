@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Utf8.h"
+#include "core/Graphemes.h"
 #include "platform/PrinterService.h"
 
 #include <locale>
@@ -23,8 +23,9 @@ constexpr double kCourierLineSpacing = 1.25;
 // A printer that writes each call as one line of text into `journal`, e.g.
 // "font Courier", "size 22", "size 18.5", "empty", "line |col 12|Larkmoor| |...",
 // "page", "end". Its paper is `printableWidth` by `printableHeight` points
-// and its font fixed-pitch: each character (not byte) of a text is 0.6 em
-// wide, each line 1.25 em high. Measuring is not recorded. `failAt` makes the
+// and its font fixed-pitch: each cell of a text (a character, two for a
+// wide one; not a byte) is 0.6 em wide, each line 1.25 em high. Hebrew
+// letters come from a wider fallback face: a cell and a half each. Measuring is not recorded. `failAt` makes the
 // n-th recorded call (0-based) throw a PrinterError.
 class RecordingPrinter final : public PrinterService {
 public:
@@ -38,7 +39,12 @@ public:
     double PrintableHeight() const override { return m_printableHeight; }
     double LineHeight(double points) const override { return kCourierLineSpacing * points; }
     double TextWidth(const std::string& text, double points) const override {
-        return static_cast<double>(CharacterCount(text)) * kCourierAdvance * points;
+        double cells = 0;
+        for (const Grapheme& grapheme : Graphemes(text)) {
+            const bool hebrew = text.compare(grapheme.start, 1, "\xD7") == 0;
+            cells += hebrew ? 1.5 : static_cast<double>(grapheme.cells);
+        }
+        return cells * kCourierAdvance * points;
     }
     void SetFontName(const std::string& name) override { Record("font " + name); }
     void SetFontSize(double points) override {

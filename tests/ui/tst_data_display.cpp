@@ -3,7 +3,7 @@
 // from the Print button and from File > Print.
 
 #include "ProgramFixture.h"
-#include "ui/controls/RowDirectionDelegate.h"
+#include "ui/controls/RowGridDelegate.h"
 #include "ui/windows/frmDataDisplay.h"
 #include "ui/windows/frmGroundStationCal.h"
 
@@ -14,7 +14,6 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
-#include <QTextLayout>
 
 using namespace pellucors;
 using namespace pellucors::test;
@@ -171,7 +170,8 @@ private Q_SLOTS:
     void rowsSurviveClosingTheWindow_data();
     void rowsSurviveClosingTheWindow();
     void listFontIsFixedPitch();
-    void rightToLeftDesignationKeepsTheColumns();
+    void designationsInAnyScriptKeepTheColumns_data();
+    void designationsInAnyScriptKeepTheColumns();
 
     void buttonAndFileMenuPrintTheSameDocument();
     void printingWhileTheWindowIsClosed();
@@ -348,34 +348,35 @@ void TestDataDisplay::listFontIsFixedPitch() {
              kHeading.size() * metrics.horizontalAdvance(QLatin1Char('M')));
 }
 
-// The row is drawn left to right as a whole: the right-to-left designation
-// stays in its column, ahead of every other column, and those keep their
-// order. The stored row is the one logged.
-void TestDataDisplay::rightToLeftDesignationKeepsTheColumns() {
+// Regression: a name in another script moved the columns after it (a
+// proportional fallback face for Hebrew, a CJK glyph wider than its cell),
+// and a character no face has showed as blank space. Each column now starts
+// where the fixed-pitch grid puts it; the designation is isolated so that it
+// reads in its own direction; the stored row is the one logged.
+void TestDataDisplay::designationsInAnyScriptKeepTheColumns_data() {
+    QTest::addColumn<QString>("designation");
+    for (const char* name : {"AB1", "R\u00e91", "Re\u03011", "\u05e7\u05d51", "\u062e\u0637\u0663",
+                             "\u53171", "\U0010FFFDA1"})
+        QTest::newRow(name) << QString::fromUtf8(name);
+}
+
+void TestDataDisplay::designationsInAnyScriptKeepTheColumns() {
+    QFETCH(QString, designation);
     Program program;
-    const QString designation = QString::fromUtf8("\u062e\u0637\u0661");
     program.LogEntries({designation});
     const QString row = program.List().item(1)->text();
-    QVERIFY(row.startsWith(designation + QStringLiteral("  ")));
+    QCOMPARE(row, designation + QStringLiteral("  ") + EntryRow(QString()).mid(3));
 
-    const QString shown = pellucors::RowDirectionDelegate::DisplayedRow(row);
-    QTextLayout layout(shown, program.List().font());
-    QTextOption leftToRight; // as the list lays its rows out
-    leftToRight.setTextDirection(Qt::LeftToRight);
-    layout.setTextOption(leftToRight);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    // Each column's text, in the order of the row, starts right of the last.
-    qreal lastLeft = -1;
-    qsizetype at = 0;
-    for (const QString& column : shown.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        at = shown.indexOf(column, at);
-        const qreal left = std::min(line.cursorToX(at), line.cursorToX(at + column.size()));
-        QVERIFY2(left > lastLeft, qPrintable(column));
-        lastLeft = left;
-        at += column.size();
-    }
+    const QFont font = program.List().font();
+    const qreal cell = QFontMetricsF(font).horizontalAdvance(QLatin1Char(' '));
+    const auto placed = RowGridDelegate::Placed(row, font);
+    QCOMPARE(int(placed.size()), 6);
+    QVERIFY(placed[0].text.startsWith(QChar(0x2068)) && placed[0].text.endsWith(QChar(0x2069)));
+    // No face has U+10FFFD: a mark instead.
+    QCOMPARE(placed[0].text.contains(QChar(0xFFFD)), designation.startsWith(QChar(0xDBFF)));
+    const std::vector<int> cells{5, 15, 21, 28, 36};
+    for (std::size_t column = 1; column < placed.size(); ++column)
+        QCOMPARE(placed[column].x, cells[column - 1] * cell);
 }
 
 void TestDataDisplay::buttonAndFileMenuPrintTheSameDocument() {

@@ -1,6 +1,6 @@
 #include "WholeRowList.h"
 
-#include "RowDirectionDelegate.h"
+#include "RowGridDelegate.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -46,7 +46,7 @@ private:
 WholeRowList::WholeRowList(QWidget* parent)
     : QListWidget(parent),
       m_frameAbove(new FrameOverlay(this, [this](QPainter* painter) { drawFrame(painter); })) {
-    setItemDelegate(new RowDirectionDelegate(this));
+    setItemDelegate(new RowGridDelegate(this));
 }
 
 void WholeRowList::SetDesignedGeometry(const QRect& designed) {

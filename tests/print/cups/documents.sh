@@ -39,6 +39,18 @@ check_document() {
     echo "$job: $(pages "$job") page(s) of $paper, every row whole"
 }
 
+# check_margin JOB POINTS: every word of JOB lies POINTS or more inside each
+# edge of its page (what most printers cannot reach).
+check_margin() {
+    local job=$1 margin=$2
+    pdftotext -bbox "$job" - | awk -v m="$margin" -v job="$job" '
+        /<page / { match($0, /width="[0-9.]+"/); w = substr($0, RSTART + 7, RLENGTH - 8)
+                   match($0, /height="[0-9.]+"/); h = substr($0, RSTART + 8, RLENGTH - 9) }
+        /<word / { split($0, f, "\""); if (f[2] < m || f[4] < m || f[6] > w - m || f[8] > h - m) bad = bad " " $0 }
+        END { if (bad) { print job ": words within " m " pt of the edge:" bad; exit 1 } }' ||
+        fail "$job: printed nearer the edge than $margin pt"
+}
+
 # The driver's output $1 shows no printer-error message.
 no_printer_error() {
     ! grep -q $'^message\tPellucors - Printer error!' "$1" ||

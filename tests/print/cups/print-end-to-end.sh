@@ -34,7 +34,7 @@ done
 work=$(mktemp -d /tmp/pellucors-print.XXXXXX)
 chmod 0755 "$work"
 cleanup() {
-    for spooler in printer A4 Letter no-printer; do
+    for spooler in printer A4 Letter raw-letter no-printer; do
         "$here/stop-spooler.sh" "$work/$spooler" || true
     done
     rm -rf "$work"
@@ -73,12 +73,23 @@ expected_lines "$work/printed.out" "$work/expected.txt"
 [[ $(wc -l <"$work/expected.txt") -eq 32 ]] || fail "the list does not hold the heading and 30 rows"
 
 # job-1 came from the Print button, job-2 from File > Print. The raw queue
-# names no paper: Qt's default, A4.
+# names no paper: the locale's (C), A4, a quarter inch in from every edge.
 for job in "$work/printer/jobs/job-1.pdf" "$work/printer/jobs/job-2.pdf"; do
     check_document "$job" "$work/expected.txt" A4
+    check_margin "$job" 18
     # The log holds what fits one sheet.
     (($(pages "$job") == 1)) || fail "$job: heading and 30 rows on $(pages "$job") pages"
 done
+
+# A raw queue whose own paper is Letter prints on Letter, not on A4, where
+# the last rows would have been lost below the sheet.
+eval "$("$here/start-spooler.sh" "$work/raw-letter" --raw na_letter_8.5x11in)"
+run_driver "$work/raw-letter" "$work/raw-letter.out" 30 button
+"$here/wait-for-jobs.sh" "$work/raw-letter" 1 60
+no_printer_error "$work/raw-letter.out"
+check_document "$work/raw-letter/jobs/job-1.pdf" "$work/expected.txt" letter
+check_margin "$work/raw-letter/jobs/job-1.pdf" 18
+(($(pages "$work/raw-letter/jobs/job-1.pdf") == 1)) || fail "the full log on a raw Letter queue is not on one sheet"
 
 # --- Rows too wide for 20 pt type, in a full log, on the raw queue and on
 # driver queues with A4 and Letter paper: every row whole, on the printer's
@@ -91,6 +102,7 @@ expected_lines "$work/wide.out" "$work/expected-wide.txt"
 grep -qxF "X 1.234568E+07 2 K 6172839 9999980" "$work/expected-wide.txt" ||
     fail "the worked row was not logged as expected"
 check_document "$work/printer/jobs/job-3.pdf" "$work/expected-wide.txt" A4
+check_margin "$work/printer/jobs/job-3.pdf" 18
 for paper in A4 Letter; do
     eval "$("$here/start-spooler.sh" "$work/$paper" --driver "$paper")"
     run_driver "$work/$paper" "$work/$paper.out" "${wide_rows[@]}" 28 button
@@ -128,4 +140,4 @@ expected_message "The print server (CUPS) cannot be reached." >"$work/expected.t
 diff -u "$work/expected.txt" <(grep $'^message\t' "$work/stopped.out") ||
     fail "printing with the scheduler stopped did not name the print server"
 
-echo "PASS: printed through CUPS on raw, A4 and Letter queues; refused and missing printers and a stopped print server reported"
+echo "PASS: printed through CUPS on raw (A4, Letter), A4 and Letter queues; refused and missing printers and a stopped print server reported"

@@ -2,21 +2,22 @@
 # Start a private, throw-away CUPS scheduler whose every file lives under DIR.
 # It listens only on the Unix socket DIR/cups.sock (no TCP port), so it neither
 # needs nor disturbs a system cupsd. Usage, as root:
-#   eval "$(tests/print/cups/start-spooler.sh DIR [--no-printer | --driver PAPER])"
+#   eval "$(tests/print/cups/start-spooler.sh DIR [--no-printer | --driver PAPER | --raw MEDIA])"
 # Without --no-printer it adds the queue "pellucors-test" as the default
-# destination: a raw queue, or with --driver one with cups-filters' generic PDF
-# printer driver, whose default paper is PAPER (A4, Letter) and whose printable
-# area has margins. Each job's data lands in DIR/jobs/job-<id>.pdf.
+# destination: a raw queue (with --raw, whose media default is MEDIA), or with
+# --driver one with cups-filters' generic PDF printer driver, whose default
+# paper is PAPER (A4, Letter) and whose printable area has margins. Each job's data lands in DIR/jobs/job-<id>.pdf.
 # shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=../../shell/helpers.sh
 source "$here/../../shell/helpers.sh"
-[[ $# -eq 1 || ($# -eq 2 && $2 == --no-printer) || ($# -eq 3 && $2 == --driver) ]] ||
-    fail "usage: $0 DIR [--no-printer | --driver PAPER]"
+[[ $# -eq 1 || ($# -eq 2 && $2 == --no-printer) || ($# -eq 3 && $2 == --driver) ||
+($# -eq 3 && $2 == --raw) ]] ||
+    fail "usage: $0 DIR [--no-printer | --driver PAPER | --raw MEDIA]"
 driver_ppd=/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd
-if [[ $# -eq 3 ]]; then
+if [[ $# -eq 3 && $2 == --driver ]]; then
     [[ -r $driver_ppd ]] || fail "no $driver_ppd (Debian package cups-filters)"
     grep -q "^\*PageSize $3/" "$driver_ppd" || fail "the driver has no paper $3"
 fi
@@ -132,7 +133,9 @@ if [[ $# -eq 1 ]]; then
     # No PPD = raw queue: the job's bytes reach the backend unfiltered. Same as
     # "-m raw", without that option's deprecation warning on CUPS 2.4.
     lpadmin -p pellucors-test -E -v capture:/ -o printer-is-shared=false
-elif [[ $# -eq 3 ]]; then
+elif [[ $2 == --raw ]]; then
+    lpadmin -p pellucors-test -E -v capture:/ -o printer-is-shared=false -o "media-default=$3"
+elif [[ $2 == --driver ]]; then
     # The job goes through cups-filters' pdftopdf to the backend, as on an
     # office printer. CUPS 2.4 warns that drivers are deprecated; they still work.
     lpadmin -p pellucors-test -E -v capture:/ -o printer-is-shared=false \
