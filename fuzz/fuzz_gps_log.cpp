@@ -10,6 +10,7 @@
 #include "FuzzInput.h"
 #include "core/ArithmeticError.h"
 #include "core/GpsLog.h"
+#include "core/Graphemes.h"
 #include "core/ListRow.h"
 #include "core/NumberText.h"
 #include "core/Utf8.h"
@@ -32,9 +33,9 @@ std::string NumberGap(const std::string& text, std::size_t width, std::size_t co
 }
 
 // Spaces after the designation or unit column: fill up the column, or one
-// space after a text longer than it.
+// space after a text wider than it.
 std::string TextGap(const std::string& text, std::size_t width) {
-    const std::size_t length = CharacterCount(text);
+    const std::size_t length = DisplayWidth(text);
     return std::string(length <= width ? width - length : 1, ' ');
 }
 

@@ -9,6 +9,7 @@
 #include "ProgramFixture.h"
 #include "core/DistanceUnit.h"
 #include "core/GpsLog.h"
+#include "core/Graphemes.h"
 #include "core/ListRow.h"
 #include "core/NumericInput.h"
 #include "core/Utf8.h"
@@ -31,6 +32,7 @@
 #include <cmath>
 #include <deque>
 #include <random>
+#include <regex>
 #include <set>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -191,7 +193,7 @@ QString RowProblem(const std::string& row, const std::string& designation, const
     const auto numberGap = [](const std::string& text, std::size_t width, std::size_t upTo) {
         return width - std::min(CharacterCount(text), upTo);
     };
-    const std::size_t designationChars = CharacterCount(designation);
+    const std::size_t designationChars = DisplayWidth(designation);
     if (gap() != (designationChars <= 5 ? 5 - designationChars : 1))
         return QStringLiteral("wrong gap after the designation");
     columns.length = token();
@@ -734,11 +736,15 @@ QString RandomActions::CheckPrint(const Snapshot& before, const QString& printer
                    : QStringLiteral("a failed print still wrote to the printer");
     }
     // Every row of the list, in order, then the end of the document. The
-    // journal's bars part the texts of a line (a right-to-left designation is
-    // a text of its own); only the characters and their order count here.
-    const auto withoutBars = [](std::string text) {
-        std::erase(text, '|');
-        return text;
+    // journal parts the texts of a line with bars and column moves (a row
+    // that is not ASCII goes out column by column); only the characters
+    // other than blanks, and their order, count here.
+    static const std::regex columnMove("\\|col [0-9]+\\|");
+    const auto characters = [](const std::string& text) {
+        std::string kept = std::regex_replace(text, columnMove, "");
+        std::erase(kept, '|');
+        std::erase(kept, ' ');
+        return kept;
     };
     std::vector<std::string> printed;
     for (std::size_t i = before.journal; i < journal.size(); ++i) {
@@ -746,14 +752,14 @@ QString RandomActions::CheckPrint(const Snapshot& before, const QString& printer
         if (journal[i] == "page" && !rows.empty()) {
             if (++i == journal.size() || journal[i] != "line |sp 3|" + rows.front())
                 return QStringLiteral("a page of the printout lacks the heading row");
-        } else if (journal[i].rfind("line |sp 3|", 0) == 0) {
-            printed.push_back(withoutBars(journal[i].substr(11)));
+        } else if (journal[i].rfind("line |sp ", 0) == 0) {
+            printed.push_back(characters(journal[i].substr(journal[i].find('|', 6) + 1)));
         }
     }
     // A row too wide for the paper continues on the next lines.
     std::size_t line = 0;
     for (const std::string& listed : rows) {
-        const std::string row = withoutBars(listed);
+        const std::string row = characters(listed);
         std::string joined;
         do {
             if (line == printed.size())

@@ -32,6 +32,7 @@
 #include <QStyleOptionButton>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 using pellucors::ChildWindow;
@@ -110,11 +111,11 @@ QStringList ClippedCaptions(const QWidget& window) {
     return clipped;
 }
 
-// The sides of `list`'s frame missing from its window, drawn at each
+// The sides of the frame of `list` (or a result box) missing from its window, drawn at each
 // part-pixel offset it can have on a screen at a fractional scale, as
 // "offset:side": a side shows as a line darker than the window around it,
 // found across the side, from outside in, clear of the rows' text.
-QStringList MissingFrameSides(const QListWidget& list) {
+QStringList MissingFrameSides(const QWidget& list) {
     QWidget& window = *list.parentWidget();
     const double scale = window.devicePixelRatioF();
     QStringList missing;
@@ -237,6 +238,13 @@ private Q_SLOTS:
         QCOMPARE(name("txtOkError"), QStringLiteral("Error in Centimeters:"));
         QCOMPARE(name("optDistance1"), QStringLiteral("Statute Miles"));
         QCOMPARE(name("cmdDisplay"), QStringLiteral("Display GPS Data"));
+        // Regression: the ground station calculator's unit buttons were
+        // announced in the group "Enter Data", the frame around their own.
+        for (QWidget* window : {stations, static_cast<QWidget*>(&program.Parent().GpsErrorCal())}) {
+            QAccessibleInterface* button = QAccessible::queryAccessibleInterface(
+                ProgramFixture::Find<QWidget>(*window, "optDistance0"));
+            QCOMPARE(button->parent()->text(QAccessible::Name), QStringLiteral("Miles/Kilometers"));
+        }
     }
 
     // A screen reader reads a result box's heading and its value together.
@@ -384,6 +392,8 @@ private Q_SLOTS:
         QTest::newRow("thirty entries, the printout's limit") << 30 << -1 << 2;
         QTest::newRow("twelve entries, row 2 selected after three") << 12 << 2 << 2;
         QTest::newRow("twelve long designations under a horizontal scroll bar") << 12 << -1 << 80;
+        // Regression: at 125% the horizontal scroll bar covered the frame's bottom line.
+        QTest::newRow("one long designation under a horizontal scroll bar") << 1 << -1 << 80;
     }
 
     void gpsDataListShowsWholeRowsAndTheNewest() {
@@ -410,6 +420,10 @@ private Q_SLOTS:
         const int current = list->currentRow();
         log(entries - logged);
         // The list scrolls once the handler that logged has returned.
+        QCoreApplication::processEvents();
+        // Shown again, the list lays its scroll bars out once more.
+        for (int toggle = 0; toggle < 2; ++toggle)
+            program.Parent().MenuItem(ChildWindow::DataDisplay)->trigger();
         QCoreApplication::processEvents();
 
         const QRect designed = pellucors::TwipsRect(240, 120, 5295, 1980);
@@ -463,12 +477,33 @@ private Q_SLOTS:
         QFETCH(QSize, mainWindow);
         QFETCH(bool, scrollBars);
         ProgramFixture program;
-        program.Start();
+        // Behind the splash, as under a window manager: the main window is
+        // active, the keyboard in the GPS Data list at the workspace's right.
+        program.StartBehindTheSplash();
+        QCoreApplication::processEvents(); // the splash's six seconds
+        program.HandOver();
         pellucors::frmParent& parent = program.Parent();
+        auto* workspace = ProgramFixture::Find<QMdiArea>(parent, "workspace");
+        const auto inView = [workspace](const QWidget* control) {
+            return workspace->viewport()->rect().contains(
+                QRect(control->mapTo(workspace->viewport(), QPoint(0, 0)), control->size()));
+        };
+        // Regression: on a small screen at 125% and 150% the hand-over, and
+        // each Tab after it, showed a box without the caption that names it.
+        for (const char* box : {"txtLineNo", "txtDistance", "txtOkError"}) {
+            QWidget* focused = QApplication::focusWidget();
+            QCOMPARE(focused->objectName(), QLatin1String(box));
+            const QList<QLabel*> labels = focused->parentWidget()->findChildren<QLabel*>();
+            const auto caption = std::find_if(labels.begin(), labels.end(), [&](QLabel* label) {
+                return label->buddy() == focused;
+            });
+            QVERIFY(caption != labels.end());
+            QTRY_VERIFY2(inView(focused) && inView(*caption), box);
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
         parent.showNormal();
         parent.resize(mainWindow);
         QTRY_COMPARE(parent.size(), mainWindow);
-        auto* workspace = ProgramFixture::Find<QMdiArea>(parent, "workspace");
         QScrollBar* across = workspace->horizontalScrollBar();
         QScrollBar* down = workspace->verticalScrollBar();
         QTRY_COMPARE(across->isVisible(), scrollBars);
@@ -494,8 +529,17 @@ private Q_SLOTS:
         ProgramFixture::Find<QWidget>(*stations, "optDistance0")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), display);
-        QTRY_VERIFY(workspace->viewport()->rect().contains(
-            QRect(display->mapTo(workspace->viewport(), QPoint(0, 0)), display->size())));
+        QTRY_VERIFY(inView(display));
+
+        // Regression: at 125% a result box lost a side of its frame where the
+        // workspace placed it on a part pixel.
+        QStringList missing;
+        for (const auto* box : parent.findChildren<pellucors::ResultBox*>()) {
+            for (const QString& side : MissingFrameSides(*box))
+                missing << box->objectName() + ' ' + side;
+        }
+        QVERIFY2(parent.style()->name() != QLatin1String("fusion") || missing.isEmpty(),
+                 qPrintable(missing.join("; ")));
     }
 };
 

@@ -2,7 +2,10 @@
 
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPointer>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -20,6 +23,29 @@ int Shift(int low, int high, int visible) {
     if (low - shift < kMargin)
         shift = low - kMargin;
     return shift;
+}
+
+QRect In(const QWidget* widget, const QWidget* viewport) {
+    return {widget->mapTo(viewport, QPoint(0, 0)), widget->size()};
+}
+
+// The control with what names it: the caption whose buddy it is, or for an
+// option button its frame's caption above it. A box without its caption in
+// view is a box the user cannot tell from the others.
+QRect WithCaption(const QWidget* control, const QWidget* viewport) {
+    QRect rect = In(control, viewport);
+    const QWidget* parent = control->parentWidget();
+    if (!parent)
+        return rect;
+    for (const QLabel* label : parent->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (label->buddy() == control)
+            rect |= In(label, viewport);
+    }
+    if (const auto* frame = qobject_cast<const QGroupBox*>(parent);
+        frame && qobject_cast<const QRadioButton*>(control))
+        rect |= QRect(frame->mapTo(viewport, QPoint(0, 0)),
+                      QSize(frame->width(), control->geometry().bottom() + 1));
+    return rect;
 }
 } // namespace
 
@@ -39,7 +65,7 @@ FocusInView::FocusInView(QAbstractScrollArea& area) : QObject(&area), m_area(are
 
 void FocusInView::Reveal(QWidget* control) {
     const QWidget* viewport = m_area.viewport();
-    const QRect rect(control->mapTo(viewport, QPoint(0, 0)), control->size());
+    const QRect rect = WithCaption(control, viewport);
     QScrollBar* across = m_area.horizontalScrollBar();
     QScrollBar* down = m_area.verticalScrollBar();
     across->setValue(across->value() + Shift(rect.left(), rect.right(), viewport->width()));

@@ -1,7 +1,10 @@
 #include "ResultBox.h"
 
+#include "WholePixels.h"
+
 #include <QEvent>
 #include <QFontMetricsF>
+#include <QPainter>
 
 #include <cmath>
 
@@ -48,6 +51,15 @@ void ResultBox::changeEvent(QEvent* event) {
         m_designedFont = font();
         FitText();
     }
+}
+
+void ResultBox::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    // The border again, on the box's own whole pixels: at 125% a side of it
+    // fell on a pixel outside the box where the window stood on a part pixel.
+    QPainter painter(this);
+    MapOntoWholePixels(painter, size());
+    drawFrame(&painter);
 }
 
 void ResultBox::resizeEvent(QResizeEvent* event) {

@@ -27,6 +27,9 @@ UnitOptions::UnitOptions(QWidget& parent, const QRect& frameTwips,
     : QObject(&parent), m_group(new QButtonGroup(this)) {
     auto* frame = new QGroupBox(QStringLiteral("Miles/Kilometers"), &parent);
     frame->setObjectName(QStringLiteral("fraMilesKilo"));
+    // Named by its own caption: inside another frame, Qt would name it after
+    // that one's ("Enter Data").
+    frame->setAccessibleName(frame->title());
     frame->setGeometry(
         TwipsRect(frameTwips.x(), frameTwips.y(), frameTwips.width(), frameTwips.height()));
     for (std::size_t i = 0; i < kOptions.size(); ++i) {

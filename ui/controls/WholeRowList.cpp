@@ -1,6 +1,7 @@
 #include "WholeRowList.h"
 
 #include "RowGridDelegate.h"
+#include "WholePixels.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -25,16 +26,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        // At a scale such as 125% an edge falls inside a pixel: the frame's
-        // line there went on a pixel that belongs to the neighbour. Drawn
-        // over the pixels the widget owns (its corners rounded, as Qt clips
-        // it), each line lands on one of them.
-        const QTransform toDevice = painter.deviceTransform();
-        const QRectF pixels(toDevice.map(QPointF(0, 0)).toPoint(),
-                            toDevice.map(QPointF(width(), height())).toPoint());
-        const QRectF owned = toDevice.inverted().mapRect(pixels);
-        painter.translate(owned.topLeft());
-        painter.scale(owned.width() / width(), owned.height() / height());
+        MapOntoWholePixels(painter, size());
         m_paint(&painter);
     }
 
@@ -47,6 +39,16 @@ WholeRowList::WholeRowList(QWidget* parent)
     : QListWidget(parent),
       m_frameAbove(new FrameOverlay(this, [this](QPainter* painter) { drawFrame(painter); })) {
     setItemDelegate(new RowGridDelegate(this));
+    // Each scroll bar's container rises whenever the list lays it out (on
+    // more occasions than a subclass hears of): the frame rises after it.
+    for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()})
+        bar->parentWidget()->installEventFilter(this);
+}
+
+bool WholeRowList::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ZOrderChange && watched != m_frameAbove)
+        KeepFrameAbove();
+    return QListWidget::eventFilter(watched, event);
 }
 
 void WholeRowList::SetDesignedGeometry(const QRect& designed) {
@@ -72,14 +74,13 @@ void WholeRowList::resizeEvent(QResizeEvent* event) {
 // its final size, so a horizontal scroll bar that has just appeared counts.
 void WholeRowList::updateGeometries() {
     QListWidget::updateGeometries();
-    KeepFrameAbove();
     SnapHeight();
 }
 
 void WholeRowList::KeepFrameAbove() {
     // At a display scale such as 125% the rows' area, rounded to whole
     // pixels, covered a side of the frame drawn around it, or the frame's
-    // line fell outside the list. The scroll bars rise as they are laid out.
+    // line fell outside the list, or a scroll bar covered it.
     m_frameAbove->raise();
 }
 

@@ -22,6 +22,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void updateGeometries() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void SnapHeight();

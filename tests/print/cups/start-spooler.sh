@@ -14,7 +14,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=../../shell/helpers.sh
 source "$here/../../shell/helpers.sh"
 [[ $# -eq 1 || ($# -eq 2 && $2 == --no-printer) || ($# -eq 3 && $2 == --driver) ||
-($# -eq 3 && $2 == --raw) ]] ||
+    ($# -eq 3 && $2 == --raw) ]] ||
     fail "usage: $0 DIR [--no-printer | --driver PAPER | --raw MEDIA]"
 driver_ppd=/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd
 if [[ $# -eq 3 && $2 == --driver ]]; then
