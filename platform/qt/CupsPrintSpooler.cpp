@@ -55,8 +55,8 @@ std::optional<std::string> SpoolerHandOver::Refusal() const {
 // lpoptions for it, come with the destination.
 std::optional<std::string> QueueMedia(const std::string& queue) {
     const LoadedCups cups;
-    const auto namedDest = cups.Find<cups_dest_t*(http_t*, const char*, const char*)>(
-        "cupsGetNamedDest");
+    const auto namedDest =
+        cups.Find<cups_dest_t*(http_t*, const char*, const char*)>("cupsGetNamedDest");
     const auto option = cups.Find<const char*(const char*, int, cups_option_t*)>("cupsGetOption");
     const auto freeDests = cups.Find<void(int, cups_dest_t*)>("cupsFreeDests");
     if (!namedDest || !option || !freeDests)

@@ -40,9 +40,9 @@ std::unique_ptr<QtPrinterService> QtPrinterService::ForDefaultPrinter() {
         const QPageSize queuePaper = PaperFromMedia(
             QString::fromStdString(QueueMedia(info.printerName().toStdString()).value_or("")));
         printer->setPageSize(queuePaper.isValid() ? queuePaper : LocalePaper());
-        printer->setPageMargins(QMarginsF(kRawMarginPoints, kRawMarginPoints, kRawMarginPoints,
-                                          kRawMarginPoints),
-                                QPageLayout::Point);
+        printer->setPageMargins(
+            QMarginsF(kRawMarginPoints, kRawMarginPoints, kRawMarginPoints, kRawMarginPoints),
+            QPageLayout::Point);
     }
     return std::make_unique<QtPrinterService>(std::move(printer));
 }

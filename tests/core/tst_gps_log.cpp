@@ -387,8 +387,8 @@ void TestGpsLog::designations_data() {
     QTest::newRow("Hebrew") << QByteArray("\xD7\xA7\xD7\x95"
                                           "1")
                             << 2;
-    QTest::newRow("Arabic with an Arabic-Indic digit") << QByteArray("\xD8\xAE\xD8\xB7\xD9\xA3")
-                                                       << 2;
+    QTest::newRow("Arabic with an Arabic-Indic digit")
+        << QByteArray("\xD8\xAE\xD8\xB7\xD9\xA3") << 2;
     QTest::newRow("a wide CJK character") << QByteArray("\xE5\x8C\x97"
                                                         "1")
                                           << 2;

@@ -135,7 +135,8 @@ void TestPrintout::page_data() {
     // then one blank follows it (the recording printer draws Hebrew letters
     // a cell and a half wide, as a proportional face may).
     QTest::newRow("a designation drawn wider than its cells")
-        << QStringList{heading, QString::fromUtf8("\u05e7\u05d5\u05e7\u05d5\u05e7") + columns.mid(2)}
+        << QStringList{heading,
+                       QString::fromUtf8("\u05e7\u05d5\u05e7\u05d5\u05e7") + columns.mid(2)}
         << kA4Driver << "20"
         << printed({heading, QString::fromUtf8("\u05e7\u05d5\u05e7\u05d5\u05e7") +
                                  "|col 13|10|col 23|1|col 29|K|col 36|10|col 44|30"});

@@ -310,8 +310,10 @@ void TestQtPrinter::designationsInAnyScriptKeepTheColumns() {
     FakeList list;
     list.rows.push_back(kHeading.toStdString());
     for (int i = 0; i < names.size(); ++i)
-        list.rows.push_back(
-            QStringLiteral("%1  %2       4     K      25      30").arg(names[i]).arg(101 + i).toStdString());
+        list.rows.push_back(QStringLiteral("%1  %2       4     K      25      30")
+                                .arg(names[i])
+                                .arg(101 + i)
+                                .toStdString());
     const QString pdf = Print(list, QStringLiteral("scripts.pdf"));
     if (!m_havePdftotext)
         QSKIP("pdftotext (poppler-utils) is not installed");

@@ -25,8 +25,8 @@ constexpr double kCourierLineSpacing = 1.25;
 // "page", "end". Its paper is `printableWidth` by `printableHeight` points
 // and its font fixed-pitch: each cell of a text (a character, two for a
 // wide one; not a byte) is 0.6 em wide, each line 1.25 em high. Hebrew
-// letters come from a wider fallback face: a cell and a half each. Measuring is not recorded. `failAt` makes the
-// n-th recorded call (0-based) throw a PrinterError.
+// letters come from a wider fallback face: a cell and a half each. Measuring is not recorded.
+// `failAt` makes the n-th recorded call (0-based) throw a PrinterError.
 class RecordingPrinter final : public PrinterService {
 public:
     explicit RecordingPrinter(std::vector<std::string>& journal, int failAt = -1,
