@@ -11,14 +11,14 @@ struct UnitRow {
     const char* abbreviation;
 };
 
-constexpr std::array<UnitRow, 3> kUnits{{
+constexpr std::array<UnitRow, kUnitCount> kUnits{{
     {1.0, "Kilometers", "K"},
     {kStatuteMileKm, "Statute Miles", "SM"},
     {kNauticalMileKm, "Nautical Miles", "NM"},
 }};
 
 const UnitRow* Find(UnitIndex unit) {
-    if (unit < 0 || unit >= static_cast<UnitIndex>(kUnits.size()))
+    if (unit < 0 || unit >= kUnitCount)
         return nullptr;
     return &kUnits[static_cast<std::size_t>(unit)];
 }

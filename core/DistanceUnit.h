@@ -12,6 +12,10 @@ using UnitIndex = std::int16_t;
 
 enum class DistanceUnit : UnitIndex { Kilometers = 0, StatuteMiles = 1, NauticalMiles = 2 };
 
+// The units there are: indexes 0 to kUnitCount - 1. kUnitCount itself, like
+// any index outside them, means that no unit was chosen.
+constexpr UnitIndex kUnitCount = 3;
+
 constexpr double kStatuteMileKm = 1.609344; // km per statute mile
 constexpr double kNauticalMileKm = 1.852;   // km per nautical mile
 

@@ -1,37 +1,35 @@
 #pragma once
 
-#include "DistanceUnit.h"
 #include "GpsEntry.h"
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
 
 namespace pellucors {
 
 class ListService;
 class MessageService;
+struct StationPlan;
 
 // The log of ground-station entries for the program's lifetime: the entry
 // table, the count since the last clear and the cleared flag. The rows
-// themselves live only in the GPS Data list, reached through `list`.
+// themselves live only in the GPS Data list.
 class GpsLog {
 public:
     static constexpr int kSlots = 32;      // slots 0..29 logged, 30 refused, 31 unused
     static constexpr int kMaxEntries = 30; // what fits on the printout
 
-    // `list` returns the GPS Data list, whose window is made after the log.
-    GpsLog(MessageService& messages, std::function<ListService&()> list,
-           std::string decimalSeparator);
+    // `list` is the GPS Data list, whose window is made before the log.
+    GpsLog(MessageService& messages, ListService& list, std::string decimalSeparator);
 
-    // Logs one calculation in the selected unit. The length comes as the user
-    // typed it, in that unit, so the row shows what was typed and not a value
-    // converted to kilometres and back; spacing and max distance come in
-    // kilometres as computed. Warns at the 30th entry and refuses the 31st.
-    void AddGpsEntry(const std::string& lineNo, float typedLength, const std::string& unitName,
-                     std::int16_t stationCount, float spacingKm, float maxDistanceKm,
-                     UnitIndex unit);
+    // Logs the whole plan of one line in the plan's unit: the length as the
+    // user typed it, in that unit, so the row shows what was typed and not a
+    // value converted to kilometres and back; spacing and max distance from
+    // kilometres as computed. An index outside the units shows the unit
+    // reminder and logs kilometres under the plan's unit name. Warns at the
+    // 30th entry and refuses the 31st.
+    void AddGpsEntry(const std::string& lineNo, const StationPlan& plan);
 
     // Inserts `row` below the heading and the `position` rows before it, or
     // at the end when rows were removed since.
@@ -47,7 +45,7 @@ public:
 
 private:
     MessageService& m_messages;
-    std::function<ListService&()> m_list;
+    ListService& m_list;
     std::string m_decimalSeparator;
     std::array<GpsEntry, kSlots> m_entries{};
     std::int16_t m_entryCount = 0;

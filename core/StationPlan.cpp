@@ -9,6 +9,7 @@ namespace pellucors {
 void PlanStations(double length, UnitIndex unit, double allowedErrorCm, MessageService& messages,
                   StationPlan& plan) {
     plan = {};
+    plan.unit = unit;
     plan.length = NarrowToSingle(length);
     const float allowed = NarrowToSingle(allowedErrorCm);
     float lengthKm = *plan.length;
@@ -21,6 +22,15 @@ void PlanStations(double length, UnitIndex unit, double allowedErrorCm, MessageS
         GroundStationCount(lengthKm, *plan.maxDistanceKm, allowed, *plan.totalErrorCm);
     plan.spacingKm = StationSpacing(lengthKm, *plan.stationCount);
     plan.spacing = ShownDistance(*plan.spacingKm, unit);
+}
+
+void EstimateGpsError(double distance, UnitIndex unit, MessageService& messages,
+                      GpsErrorEstimate& estimate) {
+    estimate = {};
+    float distanceKm = NarrowToSingle(distance);
+    ConvertToKilometers(distanceKm, unit, estimate.unitName, messages);
+    estimate.distanceKm = distanceKm;
+    estimate.errorCm = RoundToCents(TotalGpsError(distanceKm));
 }
 
 } // namespace pellucors

@@ -3,7 +3,6 @@
 #include "ArithmeticError.h"
 #include "CheckedArithmetic.h"
 #include "NumberText.h"
-#include "platform/MessageService.h"
 
 #include <cmath>
 #include <limits>
@@ -86,14 +85,16 @@ float StationSpacing(float lineKm, std::int16_t stationCount) {
     return NarrowToSingle(CheckedQuotient(lineKm, static_cast<float>(stationCount)));
 }
 
+const OkMessage kUnitReminder{"Pellucor - You forgot something!",
+                              "Please select whether the distance\r\n"
+                              "is to be calculated in...\r\n"
+                              "1. Kilometers\r\n"
+                              "2. Nautical Miles or\r\n"
+                              "3. Statute Miles",
+                              MessageIcon::Information};
+
 void ShowUnitReminder(MessageService& messages) {
-    messages.Show("Pellucor - You forgot something!",
-                  "Please select whether the distance\r\n"
-                  "is to be calculated in...\r\n"
-                  "1. Kilometers\r\n"
-                  "2. Nautical Miles or\r\n"
-                  "3. Statute Miles",
-                  MessageIcon::Information, MessageButtons::Ok);
+    ShowOk(messages, kUnitReminder);
 }
 
 } // namespace pellucors

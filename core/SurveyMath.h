@@ -1,13 +1,12 @@
 #pragma once
 
 #include "DistanceUnit.h"
+#include "platform/MessageService.h"
 
 #include <cstdint>
 #include <string>
 
 namespace pellucors {
-
-class MessageService;
 
 // The GPS error model: 2 cm fixed plus 1 ppm of the distance (0.1 cm per km).
 // Distances are single precision, work is done in double precision and
@@ -53,6 +52,7 @@ std::int16_t GroundStationCount(float lineKm, float maxDistanceKm, float allowed
 float StationSpacing(float lineKm, std::int16_t stationCount);
 
 // The modal "pick a unit" message.
+extern const OkMessage kUnitReminder;
 void ShowUnitReminder(MessageService& messages);
 
 } // namespace pellucors

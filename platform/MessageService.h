@@ -18,4 +18,16 @@ public:
                                MessageButtons buttons) = 0;
 };
 
+// One of the program's messages answered with OK: its title, its text (lines
+// joined by "\r\n") and its icon.
+struct OkMessage {
+    const char* title;
+    const char* text;
+    MessageIcon icon;
+};
+
+inline void ShowOk(MessageService& messages, const OkMessage& message) {
+    messages.Show(message.title, message.text, message.icon, MessageButtons::Ok);
+}
+
 } // namespace pellucors

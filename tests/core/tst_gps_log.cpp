@@ -3,6 +3,7 @@
 // against a FakeList that holds the heading row as the real window's list does,
 // and a FakeMessageService that records every message box.
 #include "CoreTestHelpers.h"
+#include "ExpectedMessages.h"
 #include "FakeList.h"
 #include "FakeMessageService.h"
 
@@ -25,22 +26,11 @@
 using namespace pellucors;
 using pellucors::test::FakeList;
 using pellucors::test::FakeMessageService;
+using namespace pellucors::test;
 using pellucors::test::ToStd;
 using pellucors::test::Visible;
 
 namespace {
-
-const std::string kWarningTitle = "Pellucors - Warning!";
-const std::string kWarningText = "This is your last entry. Only this last entry will fit on the "
-                                 "printout.\r\n"
-                                 "Please print the data entered so far then clear the GPS data "
-                                 "from the list.";
-const std::string kTooManyTitle = "Pellucors - Too many entries!";
-const std::string kTooManyText =
-    "You can not make this entry as it will not fit on the printout.\r\n"
-    "If you would like to continue entering data print the data already entered.\r\n"
-    "Clear the data list only then may you start entering additional data";
-const std::string kReminderTitle = "Pellucor - You forgot something!";
 
 // A row given as its pieces and the number of spaces after each.
 std::string Row(const std::vector<std::pair<std::string, int>>& pieces) {
@@ -53,13 +43,7 @@ std::string Row(const std::vector<std::pair<std::string, int>>& pieces) {
 // The log as the program holds it: the list already shows the heading row.
 struct LogFixture {
     explicit LogFixture(std::string decimalSeparator = ".")
-        : log(
-              messages,
-              [this]() -> ListService& {
-                  ++listRequests;
-                  return list;
-              },
-              std::move(decimalSeparator)) {
+        : log(messages, list, std::move(decimalSeparator)) {
         list.AppendRow(TitleRow());
     }
 
@@ -67,8 +51,7 @@ struct LogFixture {
     void Enter(const std::string& lineNo, float typedLength, UnitIndex unit, float allowedError) {
         StationPlan plan;
         PlanStations(typedLength, unit, allowedError, messages, plan);
-        log.AddGpsEntry(lineNo, *plan.length, plan.unitName, *plan.stationCount, *plan.spacingKm,
-                        *plan.maxDistanceKm, unit);
+        log.AddGpsEntry(lineNo, plan);
     }
 
     // One ordinary kilometre entry, numbered so that rows can be told apart.
@@ -93,14 +76,12 @@ struct LogFixture {
 
     FakeMessageService messages;
     FakeList list;
-    int listRequests = 0;
     GpsLog log;
 };
 
-bool IsMessage(const FakeMessageService::Shown& shown, const std::string& title,
-               const std::string& text, MessageIcon icon) {
-    return shown.title == title && shown.text == text && shown.icon == icon &&
-           shown.buttons == MessageButtons::Ok;
+bool IsMessage(const FakeMessageService::Shown& shown, const ExpectedMessage& expected) {
+    return shown.title == expected.title && shown.text == expected.text &&
+           shown.icon == expected.icon && shown.buttons == MessageButtons::Ok;
 }
 
 } // namespace
@@ -143,7 +124,6 @@ private Q_SLOTS:
     void allRowsRemovedNextRowBelowHeading();
 
     void appendListRowPositions();
-    void listReachedOnlyWhenNeeded();
 };
 
 // -------------------------------------------------------------------- heading
@@ -283,7 +263,8 @@ void TestGpsLog::recordOfStatuteMileEntry() {
     LogFixture f;
     // What the calculator hands over for A1, 25 statute miles, 5 cm: the
     // typed length, spacing and max distance in kilometres...
-    f.log.AddGpsEntry("A1", 25.0F, "Statute Miles", 2, 20.1168F, 30.0F, 1);
+    f.log.AddGpsEntry("A1", {.unit = 1, .length = 25.0F, .unitName = "Statute Miles",
+                             .maxDistanceKm = 30.0F, .stationCount = 2, .spacingKm = 20.1168F});
     // ...are stored in statute miles, rounded to 2 decimals.
     const GpsEntry& entry = f.log.Entry(0);
     QCOMPARE(entry.lineNo, std::string("A1"));
@@ -329,7 +310,8 @@ void TestGpsLog::loggedValuesAreRounded() {
     LogFixture f;
     // Exact halves go to the even neighbour; 2.675f lies a hair below the
     // half and goes down.
-    f.log.AddGpsEntry("R", 0.125F, "Kilometers", 1, 0.375F, 2.675F, 0);
+    f.log.AddGpsEntry("R", {.length = 0.125F, .unitName = "Kilometers", .maxDistanceKm = 2.675F,
+                            .stationCount = 1, .spacingKm = 0.375F});
     const GpsEntry& entry = f.log.Entry(0);
     PELLUCORS_COMPARE_EXACT(entry.lineLength, 0.12F);
     PELLUCORS_COMPARE_EXACT(entry.spacing, 0.38F);
@@ -342,9 +324,11 @@ void TestGpsLog::wideNumberColumns() {
     LogFixture f;
     // Length of exactly 8 characters: 2 spaces; a count of 5 digits: 3
     // spaces (counted up to 3); spacing of exactly 6 characters: 2 spaces.
-    f.log.AddGpsEntry("W", 12345.67F, "Kilometers", 32767, 1234.5F, 1.0F, 0);
+    f.log.AddGpsEntry("W", {.length = 12345.67F, .unitName = "Kilometers", .maxDistanceKm = 1.0F,
+                            .stationCount = 32767, .spacingKm = 1234.5F});
     // A count of exactly 3 digits fills its column; a length of 7 gets 3.
-    f.log.AddGpsEntry("V", 1234567.0F, "Kilometers", 100, 123456.0F, 1.0F, 0);
+    f.log.AddGpsEntry("V", {.length = 1234567.0F, .unitName = "Kilometers", .maxDistanceKm = 1.0F,
+                            .stationCount = 100, .spacingKm = 123456.0F});
     QCOMPARE(
         Visible(f.list.rows.at(1)),
         Visible(Row({{"W", 4}, {"12345.67", 2}, {"32767", 3}, {"K", 6}, {"1234.5", 2}, {"1", 0}})));
@@ -423,8 +407,8 @@ void TestGpsLog::unitOutsideRange_data() {
     QTest::addColumn<int>("spacesAfterUnit");
     // The unit name is written in the unit column; one longer than 7
     // characters gets one space after it.
-    QTest::newRow("unit 3, empty name") << 3 << QByteArray("") << 7;
-    QTest::newRow("unit 3, Km") << 3 << QByteArray("Km") << 5;
+    QTest::newRow("no unit, empty name") << int(kUnitCount) << QByteArray("") << 7;
+    QTest::newRow("no unit, Km") << int(kUnitCount) << QByteArray("Km") << 5;
     QTest::newRow("unit -1, 7 characters") << -1 << QByteArray("Meilen!") << 0;
     QTest::newRow("unit 5, Kilometers") << 5 << QByteArray("Kilometers") << 1;
     QTest::newRow("unit 32767, Statute Miles") << 32767 << QByteArray("Statute Miles") << 1;
@@ -441,18 +425,11 @@ void TestGpsLog::unitOutsideRange() {
     };
     // Kilometre values as for 25 statute miles at 5 cm (no unit, so the
     // typed length stays in kilometres).
-    f.log.AddGpsEntry("A1", 40.2336F, ToStd(unitName), 2, 20.1168F, 30.0F,
-                      static_cast<UnitIndex>(unit));
+    f.log.AddGpsEntry("A1", {.unit = static_cast<UnitIndex>(unit), .length = 40.2336F,
+                             .unitName = ToStd(unitName), .maxDistanceKm = 30.0F,
+                             .stationCount = 2, .spacingKm = 20.1168F});
     QCOMPARE(f.messages.shown.size(), std::size_t{1});
-    const auto& shown = f.messages.Last();
-    QCOMPARE(shown.title, kReminderTitle);
-    QCOMPARE(shown.text, std::string("Please select whether the distance\r\n"
-                                     "is to be calculated in...\r\n"
-                                     "1. Kilometers\r\n"
-                                     "2. Nautical Miles or\r\n"
-                                     "3. Statute Miles"));
-    QCOMPARE(shown.icon, MessageIcon::Information);
-    QCOMPARE(shown.buttons, MessageButtons::Ok);
+    QVERIFY(IsMessage(f.messages.Last(), test::kUnitReminder));
 
     // The numbers stay in kilometres.
     const GpsEntry& entry = f.log.Entry(0);
@@ -492,7 +469,7 @@ void TestGpsLog::thirtiethEntryWarnsThenAddsRow() {
 
     f.EnterNumbered(30);
     QCOMPARE(f.messages.shown.size(), std::size_t{1});
-    QVERIFY(IsMessage(f.messages.Last(), kWarningTitle, kWarningText, MessageIcon::Information));
+    QVERIFY(IsMessage(f.messages.Last(), kLastEntry));
     // The warning is shown first; the row is added after it is closed.
     QCOMPARE(rowsWhileWarningOpen, 30);
     QCOMPARE(f.list.RowCount(), 31);
@@ -516,12 +493,12 @@ void TestGpsLog::laterEntriesRefusedHoweverOften() {
         f.EnterNumbered(30 + attempt);
         QCOMPARE(f.messages.shown.size(), messagesBefore + static_cast<std::size_t>(attempt));
         QVERIFY(
-            IsMessage(f.messages.Last(), kTooManyTitle, kTooManyText, MessageIcon::Exclamation));
+            IsMessage(f.messages.Last(), kTooManyEntries));
         QCOMPARE(f.list.rows, fullList);
         QCOMPARE(static_cast<int>(f.log.EntryCount()), 30);
     }
     // The too-many text: three lines, no full stop at the end.
-    QCOMPARE(QString::fromStdString(kTooManyText).split(QStringLiteral("\r\n")).size(), 3);
+    QCOMPARE(QString::fromStdString(kTooManyEntries.text).split(QStringLiteral("\r\n")).size(), 3);
 }
 
 void TestGpsLog::refusedEntryRecordGoesToSlot30() {
@@ -605,11 +582,11 @@ void TestGpsLog::clearRestartsWhenFull() {
     // The limit starts over at 30.
     f.EnterNumbered(130);
     QCOMPARE(f.messages.shown.size(), std::size_t{1});
-    QVERIFY(IsMessage(f.messages.Last(), kWarningTitle, kWarningText, MessageIcon::Information));
+    QVERIFY(IsMessage(f.messages.Last(), kLastEntry));
     QCOMPARE(Visible(f.list.rows.at(30)), Visible(LogFixture::NumberedRow(130)));
     f.EnterNumbered(131);
     QCOMPARE(f.messages.shown.size(), std::size_t{2});
-    QVERIFY(IsMessage(f.messages.Last(), kTooManyTitle, kTooManyText, MessageIcon::Exclamation));
+    QVERIFY(IsMessage(f.messages.Last(), kTooManyEntries));
     QCOMPARE(f.list.RowCount(), 31);
     QCOMPARE(static_cast<int>(f.log.EntryCount()), 30);
 }
@@ -658,14 +635,14 @@ void TestGpsLog::removedRowsStillCount() {
     // The 30th entry since the clear warns although the list holds only 27.
     f.EnterNumbered(30);
     QCOMPARE(f.messages.shown.size(), std::size_t{1});
-    QVERIFY(IsMessage(f.messages.Last(), kWarningTitle, kWarningText, MessageIcon::Information));
+    QVERIFY(IsMessage(f.messages.Last(), kLastEntry));
     QCOMPARE(f.list.RowCount(), 29);
     QCOMPARE(Visible(f.list.rows.back()), Visible(LogFixture::NumberedRow(30)));
 
     // The 31st is refused.
     f.EnterNumbered(31);
     QCOMPARE(f.messages.shown.size(), std::size_t{2});
-    QVERIFY(IsMessage(f.messages.Last(), kTooManyTitle, kTooManyText, MessageIcon::Exclamation));
+    QVERIFY(IsMessage(f.messages.Last(), kTooManyEntries));
     QCOMPARE(f.list.RowCount(), 29);
     QCOMPARE(static_cast<int>(f.log.EntryCount()), 30);
 
@@ -705,15 +682,6 @@ void TestGpsLog::appendListRowPositions() {
     // Appending changes no log state.
     QCOMPARE(static_cast<int>(f.log.EntryCount()), 0);
     QVERIFY(f.messages.shown.empty());
-}
-
-void TestGpsLog::listReachedOnlyWhenNeeded() {
-    // The list is reached through the accessor (which loads the data window
-    // on first use), not when the log is made.
-    LogFixture f;
-    QCOMPARE(f.listRequests, 0);
-    f.EnterNumbered(1);
-    QVERIFY(f.listRequests >= 1);
 }
 
 QTEST_APPLESS_MAIN(TestGpsLog)

@@ -11,6 +11,7 @@
 // Usage: print_driver [--enter DESIGNATION KM CM]... ENTRIES button|menu...
 //        (at most 30 entries in all)
 
+#include "core/StationPlan.h"
 #include "platform/AppInfoService.h"
 #include "platform/MessageService.h"
 #include "platform/qt/QtPrinterService.h"
@@ -112,11 +113,13 @@ int main(int argc, char* argv[]) {
         calculator.findChild<QLineEdit*>(QStringLiteral("txtOkError"))->setText(entry.allowedError);
         calculator.findChild<QAbstractButton*>(QStringLiteral("cmdEnter"))->click();
     }
-    // 12 km lines at 5 cm: one station, 12 km apart, 30 km reach; the
+    // 13 to 42 km lines at 10 cm: one station, 80 km reach; the
     // designations tell the rows apart on paper.
-    for (int i = 1; i <= entries; ++i)
-        program.Log().AddGpsEntry("L" + std::to_string(i), 12.0F + static_cast<float>(i),
-                                  "Kilometers", 1, 12.0F + static_cast<float>(i), 30.0F, 0);
+    for (int i = 1; i <= entries; ++i) {
+        StationPlan plan;
+        PlanStations(12 + i, 0, 10, messages, plan);
+        program.Log().AddGpsEntry("L" + std::to_string(i), plan);
+    }
 
     frmDataDisplay& window = program.Parent()->DataDisplay();
     const ListService& rows = window.GpsDataList();

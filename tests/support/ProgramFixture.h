@@ -7,6 +7,10 @@
 #include "ui/windows/frmParent.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include <memory>
@@ -71,6 +75,57 @@ public:
 
 private:
     Application m_app;
+};
+
+inline QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// A window's controls by their design names, and what a user does with them.
+// A test class mixes it in and names its window.
+class WindowControls {
+public:
+    virtual ~WindowControls() = default;
+
+    QLineEdit* Box(const char* name) { return Find<QLineEdit>(name); }
+    QLabel* Label(const char* name) { return Find<QLabel>(name); }
+    QPushButton* Button(const char* name) { return Find<QPushButton>(name); }
+    QRadioButton* Unit(int index) {
+        return Find<QRadioButton>(("optDistance" + QByteArray::number(index)).constData());
+    }
+    // Clicks the unit's option button on its indicator, at its left edge.
+    void PickUnit(int index) {
+        QRadioButton* button = Unit(index);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+        QVERIFY(button->isChecked());
+    }
+    // Gives the box the keyboard and types into it.
+    void Type(const char* box, const QString& text) {
+        QLineEdit* edit = Box(box);
+        edit->setFocus();
+        QTest::keyClicks(edit, text);
+    }
+    void Click(const char* button) { QTest::mouseClick(Button(button), Qt::LeftButton); }
+
+protected:
+    virtual const QWidget& ControlsWindow() = 0;
+
+private:
+    template <typename Control> Control* Find(const char* name) {
+        return ProgramFixture::Find<Control>(ControlsWindow(), name);
+    }
+};
+
+// The controls of a window at hand.
+class ControlsOf final : public WindowControls {
+public:
+    explicit ControlsOf(const QWidget& window) : m_window(window) {}
+
+protected:
+    const QWidget& ControlsWindow() override { return m_window; }
+
+private:
+    const QWidget& m_window;
 };
 
 } // namespace pellucors::test

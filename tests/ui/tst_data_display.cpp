@@ -2,7 +2,9 @@
 // Clear List (also by Esc), Close, the list's font, and printing the rows
 // from the Print button and from File > Print.
 
+#include "ExpectedMessages.h"
 #include "ProgramFixture.h"
+#include "core/StationPlan.h"
 #include "ui/controls/RowGridDelegate.h"
 #include "ui/windows/frmDataDisplay.h"
 #include "ui/windows/frmGroundStationCal.h"
@@ -78,10 +80,14 @@ public:
     QMdiSubWindow& SubWindow() { return *m_fixture.Parent().SubWindow(ChildWindow::DataDisplay); }
     QAction& MenuItem() { return *m_fixture.Parent().MenuItem(ChildWindow::DataDisplay); }
 
-    // Entries as the ground station calculator hands them to the log.
+    // Entries of 100 km lines at 5 cm, planned and logged as the ground
+    // station calculator does.
     void LogEntries(const QStringList& lineNos) {
-        for (const QString& lineNo : lineNos)
-            Log().AddGpsEntry(lineNo.toStdString(), 100.0F, "Kilometers", 4, 25.0F, 30.0F, 0);
+        for (const QString& lineNo : lineNos) {
+            StationPlan plan;
+            PlanStations(100, 0, 5, Messages(), plan);
+            Log().AddGpsEntry(lineNo.toStdString(), plan);
+        }
     }
 
     QStringList ListRows() const {
@@ -126,7 +132,7 @@ private:
 
 // A message box as one comparable line: title, text, icon and buttons.
 QString Message(const QString& title, const QString& text, MessageIcon icon,
-                MessageButtons buttons) {
+                MessageButtons buttons = MessageButtons::Ok) {
     const QString iconName = icon == MessageIcon::Information   ? QStringLiteral("information")
                              : icon == MessageIcon::Exclamation ? QStringLiteral("exclamation")
                                                                 : QStringLiteral("question");
@@ -144,11 +150,11 @@ QStringList Shown(const FakeMessageService& messages) {
     return shown;
 }
 
-const QString kClearQuestion = QStringLiteral(
-    "You are about to delete all the data in the list box.\r\nDo you wish to continue?");
-const QString kSelectALine = QStringLiteral("Please select a line to be deleted");
-const QString kClearListQuestion = Message(QStringLiteral("Pellucors - Warning!"), kClearQuestion,
-                                           MessageIcon::Question, MessageButtons::YesNo);
+QString Message(const ExpectedMessage& message, MessageButtons buttons = MessageButtons::Ok) {
+    return Message(Q(message.title), Q(message.text), message.icon, buttons);
+}
+
+const QString kClearQuestion = Message(kClearListQuestion, MessageButtons::YesNo);
 
 } // namespace
 
@@ -192,10 +198,8 @@ void TestDataDisplay::removeRefused_data() {
     QTest::addColumn<int>("selectedRow"); // -1: none
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("heading row selected")
-        << 0
-        << QStringLiteral("You can not remove the title row.\r\nPlease make another selection");
-    QTest::newRow("nothing selected") << -1 << kSelectALine;
+    QTest::newRow("heading row selected") << 0 << Message(kTitleRowNotRemoved);
+    QTest::newRow("nothing selected") << -1 << Message(kNoRowSelected);
 }
 
 void TestDataDisplay::removeRefused() {
@@ -208,9 +212,7 @@ void TestDataDisplay::removeRefused() {
 
     program.Click("cmdRemove");
 
-    QCOMPARE(Shown(program.Messages()),
-             QStringList{Message(QStringLiteral("Pellucors - Error!"), message,
-                                 MessageIcon::Information, MessageButtons::Ok)});
+    QCOMPARE(Shown(program.Messages()), QStringList{message});
     QCOMPARE(program.ListRows(), Rows({"A1", "A2"}));
     QCOMPARE(int(program.Log().EntryCount()), 2);
 }
@@ -243,9 +245,7 @@ void TestDataDisplay::removeEntryRow() {
     // that moved up into the removed row's place.
     QVERIFY(program.NothingSelected());
     program.Click("cmdRemove");
-    QCOMPARE(Shown(program.Messages()),
-             QStringList{Message(QStringLiteral("Pellucors - Error!"), kSelectALine,
-                                 MessageIcon::Information, MessageButtons::Ok)});
+    QCOMPARE(Shown(program.Messages()), QStringList{Message(kNoRowSelected)});
     QCOMPARE(program.ListRows(), rowsLeft);
 }
 
@@ -277,7 +277,7 @@ void TestDataDisplay::clearList() {
 
     program.Click("cmdClear");
 
-    QCOMPARE(Shown(program.Messages()), QStringList{kClearListQuestion});
+    QCOMPARE(Shown(program.Messages()), QStringList{kClearQuestion});
     QCOMPARE(rowsWhileAsking, rowsBefore);
     QCOMPARE(program.ListRows(), rowsAfterClear);
     QCOMPARE(program.Log().ListCleared(), yes);
@@ -306,7 +306,7 @@ void TestDataDisplay::escapeAsksToClearTheList() {
 
     QTest::keyClick(target, Qt::Key_Escape);
 
-    QCOMPARE(Shown(program.Messages()), QStringList{kClearListQuestion});
+    QCOMPARE(Shown(program.Messages()), QStringList{kClearQuestion});
     QCOMPARE(program.ListRows(), Rows({}));
     QVERIFY(program.Log().ListCleared());
 }
@@ -439,10 +439,10 @@ void TestDataDisplay::printerFailure() {
     program.Print(via);
 
     QCOMPARE(Shown(program.Messages()),
-             QStringList{Message(QStringLiteral("Pellucors - Printer error!"),
+             QStringList{Message(Q(kPrinterErrorTitle),
                                  QStringLiteral("The GPS data could not be printed.\r\n"
                                                 "No default printer is installed."),
-                                 MessageIcon::Information, MessageButtons::Ok)});
+                                 MessageIcon::Information)});
     QCOMPARE(program.ListRows(), Rows({"A1", "A2"}));
     QCOMPARE(int(program.Log().EntryCount()), 2);
     QVERIFY(program.PrintJournal().isEmpty());

@@ -1,3 +1,4 @@
+#include "ExpectedMessages.h"
 #include "ProgramFixture.h"
 #include "ui/windows/frmGPS_ErrorCal.h"
 #include "ui/windows/frmGroundStationCal.h"
@@ -18,18 +19,10 @@ using pellucors::MessageButtons;
 using pellucors::MessageIcon;
 using pellucors::test::ProgramFixture;
 
-namespace {
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
+using pellucors::test::ControlsOf;
+using pellucors::test::Q;
 
-QRadioButton* UnitButton(const QWidget& window, int index) {
-    const QByteArray name = "optDistance" + QByteArray::number(index);
-    return ProgramFixture::Find<QRadioButton>(window, name.constData());
-}
-} // namespace
-
-class TestGpsErrorCal final : public QObject {
+class TestGpsErrorCal final : public QObject, private pellucors::test::WindowControls {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -49,12 +42,9 @@ private Q_SLOTS:
 
 private:
     pellucors::frmGPS_ErrorCal& Window() { return m_program->Parent().GpsErrorCal(); }
-    QLineEdit* Distance() { return ProgramFixture::Find<QLineEdit>(Window(), "txtDistance"); }
-    QLabel* Answer() { return ProgramFixture::Find<QLabel>(Window(), "lblAnswer"); }
-    QPushButton* Button(const char* name) {
-        return ProgramFixture::Find<QPushButton>(Window(), name);
-    }
-    void PickUnit(const QWidget& window, int index);
+    const QWidget& ControlsWindow() override { return Window(); }
+    QLineEdit* Distance() { return Box("txtDistance"); }
+    QLabel* Answer() { return Label("lblAnswer"); }
     // Clicks into the distance box (activating this window) and types.
     void TypeDistance(const QString& text);
     void Calculate(int unit, const QString& distance);
@@ -71,12 +61,6 @@ void TestGpsErrorCal::cleanup() {
     m_program.reset();
 }
 
-void TestGpsErrorCal::PickUnit(const QWidget& window, int index) {
-    QRadioButton* button = UnitButton(window, index);
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
-    QVERIFY(button->isChecked());
-}
-
 void TestGpsErrorCal::TypeDistance(const QString& text) {
     QTest::mouseClick(Distance(), Qt::LeftButton);
     QCOMPARE(QApplication::focusWidget(), Distance());
@@ -84,7 +68,7 @@ void TestGpsErrorCal::TypeDistance(const QString& text) {
 }
 
 void TestGpsErrorCal::Calculate(int unit, const QString& distance) {
-    PickUnit(Window(), unit);
+    PickUnit(unit);
     TypeDistance(distance);
     QTest::mouseClick(Button("cmdCalculate"), Qt::LeftButton);
 }
@@ -129,10 +113,8 @@ void TestGpsErrorCal::answers() {
 void TestGpsErrorCal::refusedDistanceKeepsItsText_data() {
     QTest::addColumn<QString>("distance");
     QTest::addColumn<QString>("message");
-    QTest::newRow("not a number") << "abc"
-                                  << "Please enter a numeric value.";
-    QTest::newRow("below zero") << "-30"
-                                << "Please enter a distance of zero or more.";
+    QTest::newRow("not a number") << "abc" << Q(pellucors::test::kDistanceNotNumeric.text);
+    QTest::newRow("below zero") << "-30" << Q(pellucors::test::kDistanceNegative.text);
 }
 
 void TestGpsErrorCal::refusedDistanceKeepsItsText() {
@@ -151,7 +133,7 @@ void TestGpsErrorCal::refusedDistanceKeepsItsText() {
 
     QCOMPARE(m_program->messages.shown.size(), std::size_t{1});
     const auto& shown = m_program->messages.Last();
-    QCOMPARE(Q(shown.title), QStringLiteral("Pellucors - Please check your data!"));
+    QCOMPARE(shown.title, pellucors::test::kCheckData);
     QCOMPARE(Q(shown.text), message);
     QVERIFY(shown.icon == MessageIcon::Information);
     QVERIFY(shown.buttons == MessageButtons::Ok);
@@ -171,7 +153,7 @@ void TestGpsErrorCal::clearKeepsTheUnit() {
     QCOMPARE(Distance()->text(), QString());
     QCOMPARE(Answer()->text(), QString());
     QCOMPARE(QApplication::focusWidget(), Distance());
-    QVERIFY(UnitButton(Window(), 1)->isChecked());
+    QVERIFY(Unit(1)->isChecked());
     QCOMPARE(Window().SelectedUnit(), 1);
 }
 
@@ -215,7 +197,7 @@ void TestGpsErrorCal::keepsAnswerAndUnitWhileHidden() {
     QVERIFY(item->isChecked());
     QCOMPARE(Answer()->text(), QStringLiteral("3.85"));
     QCOMPARE(Distance()->text(), QStringLiteral("3"));
-    QVERIFY(UnitButton(Window(), 2)->isChecked());
+    QVERIFY(Unit(2)->isChecked());
     QCOMPARE(Window().SelectedUnit(), 2);
 
     // Switched off and on from the menu alone, too.
@@ -228,11 +210,11 @@ void TestGpsErrorCal::keepsAnswerAndUnitWhileHidden() {
 
 void TestGpsErrorCal::unitIsIndependentOfTheGroundStationCalculator() {
     pellucors::frmGroundStationCal& stations = m_program->Parent().GroundStationCal();
-    PickUnit(Window(), 1);
+    PickUnit(1);
     QCOMPARE(stations.SelectedUnit(), 0);
-    QVERIFY(UnitButton(stations, 0)->isChecked());
+    QVERIFY(ControlsOf(stations).Unit(0)->isChecked());
 
-    PickUnit(stations, 2);
+    ControlsOf(stations).PickUnit(2);
     QCOMPARE(Window().SelectedUnit(), 1);
     TypeDistance("25");
     QTest::mouseClick(Button("cmdCalculate"), Qt::LeftButton);
@@ -249,9 +231,8 @@ void TestGpsErrorCal::overflowKeepsAnswerAndDistance() {
 
     QCOMPARE(m_program->messages.shown.size(), std::size_t{1});
     const auto& shown = m_program->messages.Last();
-    QCOMPARE(Q(shown.title), QStringLiteral("Pellucors - Calculation error!"));
-    QCOMPARE(Q(shown.text), QStringLiteral("The numbers entered are too large to calculate.\r\n"
-                                           "Please check your data."));
+    QCOMPARE(shown.title, pellucors::test::kCalculationError.title);
+    QCOMPARE(shown.text, pellucors::test::kCalculationError.text);
     QVERIFY(shown.icon == MessageIcon::Information);
     QCOMPARE(Answer()->text(), QStringLiteral("12"));
     QCOMPARE(Distance()->text(), QStringLiteral("3e38"));

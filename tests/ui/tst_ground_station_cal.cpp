@@ -1,3 +1,4 @@
+#include "ExpectedMessages.h"
 #include "ProgramFixture.h"
 #include "ui/windows/frmDataDisplay.h"
 #include "ui/windows/frmGroundStationCal.h"
@@ -21,19 +22,16 @@ using pellucors::ChildWindow;
 using pellucors::MessageButtons;
 using pellucors::MessageIcon;
 using pellucors::test::ProgramFixture;
+using pellucors::test::Q;
 
 namespace {
 const char* const kBoxes[] = {"txtLineNo", "txtDistance", "txtOkError"};
 const QString kSpacingHeading = QStringLiteral("Ground Station Spacing ");
 const QString kMaxDistanceHeading =
     QStringLiteral("Max Distance  from Base Station with Clients Specs");
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 } // namespace
 
-class TestGroundStationCal final : public QObject {
+class TestGroundStationCal final : public QObject, private pellucors::test::WindowControls {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -68,25 +66,18 @@ private Q_SLOTS:
 private:
     void StartProgram(pellucors::RegionalSeparators separators = {".", ","});
     pellucors::frmGroundStationCal& Window() { return m_program->Parent().GroundStationCal(); }
-    QLineEdit* Box(const char* name) { return ProgramFixture::Find<QLineEdit>(Window(), name); }
-    QLabel* Label(const char* name) { return ProgramFixture::Find<QLabel>(Window(), name); }
-    QPushButton* Button(const char* name) {
-        return ProgramFixture::Find<QPushButton>(Window(), name);
-    }
-    QRadioButton* Unit(int index) {
-        const QByteArray name = "optDistance" + QByteArray::number(index);
-        return ProgramFixture::Find<QRadioButton>(Window(), name.constData());
-    }
+    const QWidget& ControlsWindow() override { return Window(); }
     QListWidget* GpsDataList() {
         return ProgramFixture::Find<QListWidget>(m_program->Parent().DataDisplay(), "lstGPSData");
     }
     QAction* MenuItem(const char* name) {
         return ProgramFixture::Find<QAction>(m_program->Parent(), name);
     }
-    void PickUnit(int index);
-    void Type(const char* box, const QString& text);
-    void TypeEntry(const QString& line, const QString& length, const QString& error);
-    void Click(const char* button) { QTest::mouseClick(Button(button), Qt::LeftButton); }
+    void TypeEntry(const QString& line, const QString& length, const QString& error) {
+        Type("txtLineNo", line);
+        Type("txtDistance", length);
+        Type("txtOkError", error);
+    }
     QStringList BoxTexts() {
         return {Box("txtLineNo")->text(), Box("txtDistance")->text(), Box("txtOkError")->text()};
     }
@@ -107,26 +98,6 @@ void TestGroundStationCal::cleanup() {
     m_program.reset();
 }
 
-void TestGroundStationCal::PickUnit(int index) {
-    // On the button's indicator, at its left edge.
-    QRadioButton* button = Unit(index);
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
-    QVERIFY(button->isChecked());
-}
-
-void TestGroundStationCal::Type(const char* box, const QString& text) {
-    QLineEdit* edit = Box(box);
-    edit->setFocus();
-    QTest::keyClicks(edit, text);
-}
-
-void TestGroundStationCal::TypeEntry(const QString& line, const QString& length,
-                                     const QString& error) {
-    Type("txtLineNo", line);
-    Type("txtDistance", length);
-    Type("txtOkError", error);
-}
-
 void TestGroundStationCal::rejectsTheFirstBadInput_data() {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("length");
@@ -137,18 +108,14 @@ void TestGroundStationCal::rejectsTheFirstBadInput_data() {
     QTest::addColumn<QStringList>("events");
     QTest::addColumn<QStringList>("boxesAfter");
 
-    const QString checkData = QStringLiteral("Pellucors - Please check your data!");
-    const QString lengthText = QStringLiteral("Please enter a numeric value greater then zero\r\n"
-                                              "for the length of the flight line.");
-    const QString zeroTitle = QStringLiteral("Pellucor - Please check your data!");
-    const QString zeroText =
-        QStringLiteral("Please enter a number larger then zero.\r\n"
-                       "You can not have a flight line that is zero or less in length.");
-    const QString errorText = QStringLiteral("Please enter a numeric value greater then zero\r\n"
-                                             "for the maximum error allowed.");
-    const QString builtInTitle = QStringLiteral("Pellucors - Data error!");
-    const QString builtInText = QStringLiteral("Please enter a numeric value greater then 2\r\n"
-                                               "GPS has a built in error of 2 Centimeters.");
+    using namespace pellucors::test;
+    const QString checkData = Q(kCheckData);
+    const QString lengthText = Q(kLengthNotNumeric.text);
+    const QString zeroTitle = Q(kLengthNotPositive.title);
+    const QString zeroText = Q(kLengthNotPositive.text);
+    const QString errorText = Q(kErrorNotNumeric.text);
+    const QString builtInTitle = Q(kErrorNotAboveTwo.title);
+    const QString builtInText = Q(kErrorNotAboveTwo.text);
     const auto Info = MessageIcon::Information;
     const auto lengthRejected =
         QStringList{"focus cmdEnter", "focus txtDistance", "empty txtDistance", "message"};
@@ -159,7 +126,7 @@ void TestGroundStationCal::rejectsTheFirstBadInput_data() {
     QTest::newRow("no designation, bad length and error")
         << ""
         << "abc"
-        << "1" << checkData << "Please enter a line designation." << Info
+        << "1" << checkData << Q(kNoDesignation.text) << Info
         << QStringList{"focus cmdEnter", "focus txtLineNo", "message"}
         << QStringList{"", "abc", "1"};
     QTest::newRow("length typed as abc")
@@ -269,11 +236,8 @@ void TestGroundStationCal::missingUnitSelectsKilometers() {
     Click("cmdEnter");
 
     QCOMPARE(m_program->messages.shown.size(), std::size_t{1});
-    QCOMPARE(Q(m_program->messages.Last().title),
-             QStringLiteral("Pellucor - You forgot something!"));
-    QCOMPARE(Q(m_program->messages.Last().text),
-             QStringLiteral("Please select whether the distance\r\nis to be calculated in...\r\n"
-                            "1. Kilometers\r\n2. Nautical Miles or\r\n3. Statute Miles"));
+    QCOMPARE(m_program->messages.Last().title, pellucors::test::kUnitReminder.title);
+    QCOMPARE(m_program->messages.Last().text, pellucors::test::kUnitReminder.text);
     QVERIFY(kilometersAtMessage);
     QVERIFY(!Unit(1)->isChecked());
     QVERIFY(!Unit(2)->isChecked());
@@ -327,8 +291,7 @@ void TestGroundStationCal::readsTheLengthInTheUsersFormat() {
     } else {
         QCOMPARE(m_program->messages.shown.size(), std::size_t{1});
         QCOMPARE(Q(m_program->messages.Last().text),
-                 QStringLiteral("Please enter a numeric value greater then zero\r\n"
-                                "for the length of the flight line."));
+                 Q(pellucors::test::kLengthNotNumeric.text));
         QCOMPARE(m_program->Log().EntryCount(), 0);
     }
 }
@@ -484,9 +447,8 @@ void TestGroundStationCal::arithmeticFailureLogsNothing() {
 
     QCOMPARE(m_program->messages.shown.size(), std::size_t{1});
     const auto& shown = m_program->messages.Last();
-    QCOMPARE(Q(shown.title), QStringLiteral("Pellucors - Calculation error!"));
-    QCOMPARE(Q(shown.text), QStringLiteral("The numbers entered are too large to calculate.\r\n"
-                                           "Please check your data."));
+    QCOMPARE(shown.title, pellucors::test::kCalculationError.title);
+    QCOMPARE(shown.text, pellucors::test::kCalculationError.text);
     QCOMPARE(shown.icon, MessageIcon::Information);
     QVERIFY(shown.buttons == MessageButtons::Ok);
     QCOMPARE(BoxTexts(), (QStringList{"L2", length, error}));

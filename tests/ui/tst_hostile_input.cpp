@@ -2,6 +2,7 @@
 // message the user must get: nothing crashes, nothing absurd is computed or
 // logged, and the box the message is about is the one emptied.
 
+#include "ExpectedMessages.h"
 #include "ProgramFixture.h"
 #include "core/GpsLog.h"
 #include "core/ListRow.h"
@@ -35,44 +36,22 @@ enum class Outcome {
     CalculationError,
 };
 
-struct Message {
-    std::string title;
-    std::string text;
-    MessageIcon icon;
-};
-
-Message Expected(Outcome outcome) {
+ExpectedMessage Expected(Outcome outcome) {
     switch (outcome) {
     case Outcome::NoDesignation:
-        return {"Pellucors - Please check your data!", "Please enter a line designation.",
-                MessageIcon::Information};
+        return kNoDesignation;
     case Outcome::LengthNotNumeric:
-        return {"Pellucors - Please check your data!",
-                "Please enter a numeric value greater then zero\r\n"
-                "for the length of the flight line.",
-                MessageIcon::Information};
+        return kLengthNotNumeric;
     case Outcome::LengthNotPositive:
-        return {"Pellucor - Please check your data!",
-                "Please enter a number larger then zero.\r\n"
-                "You can not have a flight line that is zero or less in length.",
-                MessageIcon::Information};
+        return kLengthNotPositive;
     case Outcome::ErrorNotNumeric:
-        return {"Pellucors - Please check your data!",
-                "Please enter a numeric value greater then zero\r\n"
-                "for the maximum error allowed.",
-                MessageIcon::Information};
+        return kErrorNotNumeric;
     case Outcome::ErrorNotAboveTwo:
-        return {"Pellucors - Data error!",
-                "Please enter a numeric value greater then 2\r\n"
-                "GPS has a built in error of 2 Centimeters.",
-                MessageIcon::Exclamation};
+        return kErrorNotAboveTwo;
     case Outcome::NotNumeric:
-        return {"Pellucors - Please check your data!", "Please enter a numeric value.",
-                MessageIcon::Information};
+        return kDistanceNotNumeric;
     case Outcome::CalculationError:
-        return {"Pellucors - Calculation error!",
-                "The numbers entered are too large to calculate.\r\nPlease check your data.",
-                MessageIcon::Information};
+        return kCalculationError;
     case Outcome::Accepted:
         break;
     }
@@ -241,7 +220,7 @@ void HostileInputTest::VerifyMessage(Outcome outcome) {
         return;
     }
     QCOMPARE(shown.size(), std::size_t{1});
-    const Message expected = Expected(outcome);
+    const ExpectedMessage expected = Expected(outcome);
     QCOMPARE(shown.front().title, expected.title);
     QCOMPARE(shown.front().text, expected.text);
     QCOMPARE(shown.front().icon, expected.icon);

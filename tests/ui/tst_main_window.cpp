@@ -2,6 +2,7 @@
 // marks, Home Position, About, the hand-over and shut-down.
 
 #include "ProgramFixture.h"
+#include "core/StationPlan.h"
 #include "ui/windows/frmAbout.h"
 
 #include <QAction>
@@ -105,7 +106,9 @@ QStringList Contents(const QWidget& form) {
 
 void FillIn(ProgramFixture& program, ChildWindow window) {
     if (window == ChildWindow::DataDisplay) {
-        program.Log().AddGpsEntry("L-17", 12.5F, "Kilometers", 3, 4.0F, 5.0F, 0);
+        pellucors::StationPlan plan;
+        PlanStations(12.5, 0, 5, program.messages, plan);
+        program.Log().AddGpsEntry("L-17", plan);
         return;
     }
     for (QLineEdit* box : Form(program, window).findChildren<QLineEdit*>())

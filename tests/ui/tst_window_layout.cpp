@@ -6,6 +6,7 @@
 // child window.
 
 #include "ProgramFixture.h"
+#include "core/StationPlan.h"
 #include "ui/controls/ResultBox.h"
 #include "ui/controls/Twips.h"
 #include "ui/windows/frmAbout.h"
@@ -404,11 +405,13 @@ private Q_SLOTS:
         program.Start();
         auto* list =
             ProgramFixture::Find<QListWidget>(program.Parent().DataDisplay(), "lstGPSData");
+        pellucors::StationPlan plan;
+        PlanStations(100, 0, 5, program.messages, plan);
         const auto log = [&](int count) {
             for (int i = 0; i < count; ++i) {
                 const std::string designation =
                     'L' + std::string(std::size_t(designationLength - 1), char('A' + i % 26));
-                program.Log().AddGpsEntry(designation, 100.0F, "Kilometers", 4, 25.0F, 30.0F, 0);
+                program.Log().AddGpsEntry(designation, plan);
             }
         };
         int logged = 0;

@@ -15,7 +15,7 @@ struct OptionCaption {
     const char* tooltip;
     int width;
 };
-constexpr std::array<OptionCaption, 3> kOptions{{
+constexpr std::array<OptionCaption, kUnitCount> kOptions{{
     {"&Kilometers", "Select this when entering Kilometers", 1170},
     {"&Statute Miles", "Select this when entering Statute Miles", 1380},
     {"&Nautical Miles", "Select this when entering Nautical Miles", 1380},
@@ -23,7 +23,7 @@ constexpr std::array<OptionCaption, 3> kOptions{{
 } // namespace
 
 UnitOptions::UnitOptions(QWidget& parent, const QRect& frameTwips,
-                         const std::array<int, 3>& buttonTops)
+                         const std::array<int, kUnitCount>& buttonTops)
     : QObject(&parent), m_group(new QButtonGroup(this)) {
     auto* frame = new QGroupBox(QStringLiteral("Miles/Kilometers"), &parent);
     frame->setObjectName(QStringLiteral("fraMilesKilo"));

@@ -19,7 +19,7 @@ class UnitOptions final : public QObject {
     Q_OBJECT
 public:
     // `frame` and `buttonTops` in twips, relative to `parent` and the frame.
-    UnitOptions(QWidget& parent, const QRect& frameTwips, const std::array<int, 3>& buttonTops);
+    UnitOptions(QWidget& parent, const QRect& frameTwips, const std::array<int, kUnitCount>& buttonTops);
 
     QRadioButton* Button(UnitIndex index) const;
     bool AnySelected() const;
@@ -39,7 +39,7 @@ private:
     void PutTabStopOnSelected();
 
     QButtonGroup* m_group;
-    std::array<QRadioButton*, 3> m_buttons{};
+    std::array<QRadioButton*, kUnitCount> m_buttons{};
     UnitIndex m_selected = 0;
 };
 

@@ -17,15 +17,15 @@ ShellServices WithMessages(ShellServices services, MessageService& messages) {
 
 Application::Application(ShellServices services)
     : m_messageBoxes(services.messages),
-      m_services(WithMessages(std::move(services), m_messageBoxes)),
-      m_log(
-          m_services.messages,
-          [this]() -> ListService& { return m_parent->DataDisplay().GpsDataList(); },
-          m_services.separators.decimal) {}
+      m_services(WithMessages(std::move(services), m_messageBoxes)) {}
 
 Application::~Application() {
     delete m_splash;
     delete m_parent;
+}
+
+GpsLog& Application::Log() {
+    return m_parent->Log();
 }
 
 frmParent* Application::Parent() const {
@@ -37,9 +37,10 @@ frmSplash* Application::Splash() const {
 }
 
 void Application::Main() {
-    m_parent = new frmParent(m_services, m_log);
+    m_parent = new frmParent(m_services);
     m_parent->showMaximized();
-    m_splash = new frmSplash(m_services.appInfo, [this] { HandOver(); });
+    m_splash = new frmSplash(m_services.appInfo);
+    QObject::connect(m_splash, &frmSplash::HandOverDue, m_splash, [this] { HandOver(); });
     m_splash->show();
 }
 

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "OpenMessageBoxes.h"
-#include "core/GpsLog.h"
 #include "ui/windows/ShellServices.h"
 
 #include <QPointer>
 
 namespace pellucors {
 
+class GpsLog;
 class frmParent;
 class frmSplash;
 
@@ -26,7 +26,8 @@ public:
     // box is open, as soon as the handler that opened it has returned.
     void HandOver();
 
-    GpsLog& Log() { return m_log; }
+    // The main window's, while it is loaded.
+    GpsLog& Log();
     // Null after ShutDown has unloaded them.
     frmParent* Parent() const;
     frmSplash* Splash() const;
@@ -34,7 +35,6 @@ public:
 private:
     OpenMessageBoxes m_messageBoxes; // every box of the program goes through it
     ShellServices m_services;
-    GpsLog m_log;
     QPointer<frmParent> m_parent;
     QPointer<frmSplash> m_splash;
 };

@@ -1,6 +1,5 @@
 #include "frmDataDisplay.h"
 
-#include "core/GpsLog.h"
 #include "core/ListRow.h"
 #include "platform/MessageService.h"
 #include "platform/qt/FixedPitchFont.h"
@@ -38,9 +37,9 @@ QListWidget* MakeList(QWidget* parent) {
 }
 } // namespace
 
-frmDataDisplay::frmDataDisplay(WindowShell& shell, GpsLog& log, MessageService& messages,
-                               PrinterFactory makePrinter, QWidget* parent)
-    : QWidget(parent), m_shell(shell), m_log(log), m_messages(messages),
+frmDataDisplay::frmDataDisplay(MessageService& messages, PrinterFactory makePrinter,
+                               QWidget* parent)
+    : QWidget(parent), m_messages(messages),
       m_makePrinter(std::move(makePrinter)), lstGPSData(MakeList(this)), m_rows(*lstGPSData) {
     setObjectName(QStringLiteral("frmDataDisplay"));
     setWindowTitle(QStringLiteral("GPS Data"));
@@ -51,7 +50,7 @@ frmDataDisplay::frmDataDisplay(WindowShell& shell, GpsLog& log, MessageService& 
     connect(cmdRemove, &QPushButton::clicked, this, &frmDataDisplay::cmdRemove_Click);
     connect(cmdClear, &QPushButton::clicked, this, &frmDataDisplay::cmdClear_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmDataDisplay::cmdPrint_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &frmDataDisplay::cmdClose_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmDataDisplay::CloseRequested);
     new DefaultButtons(*this, nullptr, cmdClear);
 
     m_titleRow = TitleRow();
@@ -97,7 +96,7 @@ void frmDataDisplay::cmdClear_Click() {
                         MessageIcon::Question, MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes)
         return;
-    m_log.MarkListCleared();
+    Q_EMIT ListCleared();
     m_rows.Clear();
     m_rows.AppendRow(m_titleRow);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ChildWindow.h"
 #include "platform/qt/QtListService.h"
 #include "print/GpsDataPrintout.h"
 
@@ -13,7 +12,6 @@ class QPushButton;
 
 namespace pellucors {
 
-class GpsLog;
 class MessageService;
 
 // The GPS Data window: the log's rows under their heading row, with Remove
@@ -23,13 +21,18 @@ class frmDataDisplay final : public QWidget {
 public:
     static constexpr QPoint kHomeTwips{5910, 3180};
 
-    frmDataDisplay(WindowShell& shell, GpsLog& log, MessageService& messages,
-                   PrinterFactory makePrinter, QWidget* parent = nullptr);
+    frmDataDisplay(MessageService& messages, PrinterFactory makePrinter,
+                   QWidget* parent = nullptr);
 
     // The list's rows, the only copy of what was logged.
     ListService& GpsDataList() { return m_rows; }
     // Prints the rows on a new document; the Print button and File > Print.
     void PrintGpsData();
+
+Q_SIGNALS:
+    void CloseRequested(); // Close
+    // Clear List was confirmed; the rows go right after.
+    void ListCleared();
 
 private:
     void CreateControls();
@@ -37,10 +40,7 @@ private:
     void cmdRemove_Click();
     void cmdClear_Click();
     void cmdPrint_Click() { PrintGpsData(); }
-    void cmdClose_Click() { m_shell.CloseChild(ChildWindow::DataDisplay); }
 
-    WindowShell& m_shell;
-    GpsLog& m_log;
     MessageService& m_messages;
     PrinterFactory m_makePrinter;
     std::string m_titleRow;

@@ -1,10 +1,9 @@
 #include "frmGPS_ErrorCal.h"
 
 #include "core/ArithmeticError.h"
-#include "core/CheckedArithmetic.h"
+#include "core/InputChecks.h"
 #include "core/NumberText.h"
-#include "core/SurveyMath.h"
-#include "platform/MessageService.h"
+#include "core/StationPlan.h"
 #include "ui/controls/CalculationError.h"
 #include "ui/controls/Controls.h"
 #include "ui/controls/DefaultButtons.h"
@@ -19,9 +18,9 @@
 
 namespace pellucors {
 
-frmGPS_ErrorCal::frmGPS_ErrorCal(WindowShell& shell, MessageService& messages,
-                                 RegionalSeparators separators, QWidget* parent)
-    : QWidget(parent), m_shell(shell), m_messages(messages), m_separators(std::move(separators)) {
+frmGPS_ErrorCal::frmGPS_ErrorCal(MessageService& messages, RegionalSeparators separators,
+                                 QWidget* parent)
+    : QWidget(parent), m_messages(messages), m_separators(std::move(separators)) {
     setObjectName(QStringLiteral("frmGPS_ErrorCal"));
     setWindowTitle(QStringLiteral("GPS Error Calculator"));
     setFont(SansFont(8.25));
@@ -30,7 +29,7 @@ frmGPS_ErrorCal::frmGPS_ErrorCal(WindowShell& shell, MessageService& messages,
 
     connect(cmdCalculate, &QPushButton::clicked, this, &frmGPS_ErrorCal::cmdCalculate_Click);
     connect(cmdClear, &QPushButton::clicked, this, &frmGPS_ErrorCal::cmdClear_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &frmGPS_ErrorCal::cmdClose_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmGPS_ErrorCal::CloseRequested);
     connect(optDistance, &UnitOptions::Selected, this, &frmGPS_ErrorCal::optDistance_Click);
     new DefaultButtons(*this, cmdCalculate, cmdClear);
 }
@@ -64,33 +63,19 @@ void frmGPS_ErrorCal::CreateControls() {
 }
 
 void frmGPS_ErrorCal::CalculateError() {
-    const auto distance = ReadRegionalNumber(txtDistance->text().toStdString(), m_separators);
-    if (!distance) {
-        txtDistance->setFocus();
-        m_messages.Show("Pellucors - Please check your data!", "Please enter a numeric value.",
-                        MessageIcon::Information, MessageButtons::Ok);
-        return;
-    }
-    // No GPS error is negative, nor below the base error of 2 cm: a distance
-    // below zero is a typing error (-0 is the base station itself).
-    if (*distance < 0) {
-        txtDistance->setFocus();
-        m_messages.Show("Pellucors - Please check your data!",
-                        "Please enter a distance of zero or more.", MessageIcon::Information,
-                        MessageButtons::Ok);
-        return;
-    }
-    if (!optDistance->AnySelected()) {
-        ShowUnitReminder(m_messages);
+    const auto checked = CheckErrorDistance(txtDistance->text().toStdString(),
+                                            optDistance->AnySelected(), m_separators);
+    if (const auto* problem = std::get_if<InputProblem>(&checked)) {
+        if (problem->input == Input::Distance)
+            txtDistance->setFocus();
+        ShowOk(m_messages, problem->message);
         return;
     }
     try {
-        float distanceKm = NarrowToSingle(*distance);
-        std::string unitName;
-        ConvertToKilometers(distanceKm, SelectedUnit(), unitName, m_messages);
-        const double totalError = TotalGpsError(distanceKm);
+        GpsErrorEstimate estimate;
+        EstimateGpsError(std::get<double>(checked), SelectedUnit(), m_messages, estimate);
         lblAnswer->SetResult(
-            QString::fromStdString(DoubleToText(RoundToCents(totalError), m_separators.decimal)));
+            QString::fromStdString(DoubleToText(*estimate.errorCm, m_separators.decimal)));
     } catch (const ArithmeticError&) {
         ShowCalculationError(m_messages);
         return;

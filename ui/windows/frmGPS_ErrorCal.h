@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ChildWindow.h"
 #include "core/DistanceUnit.h"
 #include "core/NumericInput.h"
 #include "ui/controls/UnitOptions.h"
@@ -23,21 +22,23 @@ class frmGPS_ErrorCal final : public QWidget {
 public:
     static constexpr QPoint kHomeTwips{5910, 0};
 
-    frmGPS_ErrorCal(WindowShell& shell, MessageService& messages, RegionalSeparators separators,
+    frmGPS_ErrorCal(MessageService& messages, RegionalSeparators separators,
                     QWidget* parent = nullptr);
 
     UnitIndex SelectedUnit() const { return optDistance->SelectedUnit(); }
 
+Q_SIGNALS:
+    void CloseRequested(); // Close
+
 private:
     void CreateControls();
+    // The distance's checks (the failing box keeps its text), then the error.
     void CalculateError();
 
     void cmdCalculate_Click();
     void cmdClear_Click();
-    void cmdClose_Click() { m_shell.CloseChild(ChildWindow::GpsErrorCal); }
     void optDistance_Click();
 
-    WindowShell& m_shell;
     MessageService& m_messages;
     RegionalSeparators m_separators;
 

@@ -1,13 +1,11 @@
 #include "frmGroundStationCal.h"
 
 #include "core/ArithmeticError.h"
-#include "core/CheckedArithmetic.h"
 #include "core/GpsLog.h"
+#include "core/InputChecks.h"
 #include "core/ListRow.h"
 #include "core/NumberText.h"
 #include "core/StationPlan.h"
-#include "core/SurveyMath.h"
-#include "platform/MessageService.h"
 #include "ui/controls/CalculationError.h"
 #include "ui/controls/Controls.h"
 #include "ui/controls/DefaultButtons.h"
@@ -26,12 +24,11 @@ namespace pellucors {
 namespace {
 constexpr Qt::Alignment kCaption = Qt::AlignRight | Qt::AlignTop;
 constexpr Qt::Alignment kHeading = Qt::AlignHCenter | Qt::AlignTop;
-constexpr const char* kCheckData = "Pellucors - Please check your data!";
 } // namespace
 
-frmGroundStationCal::frmGroundStationCal(WindowShell& shell, GpsLog& log, MessageService& messages,
+frmGroundStationCal::frmGroundStationCal(GpsLog& log, MessageService& messages,
                                          RegionalSeparators separators, QWidget* parent)
-    : QWidget(parent), m_shell(shell), m_log(log), m_messages(messages),
+    : QWidget(parent), m_log(log), m_messages(messages),
       m_separators(std::move(separators)) {
     setObjectName(QStringLiteral("frmGroundStationCal"));
     setWindowTitle(QStringLiteral("GPS Data Entry"));
@@ -41,9 +38,10 @@ frmGroundStationCal::frmGroundStationCal(WindowShell& shell, GpsLog& log, Messag
 
     connect(cmdEnter, &QPushButton::clicked, this, &frmGroundStationCal::cmdEnter_Click);
     connect(cmdClearForm, &QPushButton::clicked, this, &frmGroundStationCal::cmdClearForm_Click);
-    connect(cmdExit, &QPushButton::clicked, this, &frmGroundStationCal::cmdExit_Click);
-    connect(cmdDisplay, &QPushButton::clicked, this, &frmGroundStationCal::cmdDisplay_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &frmGroundStationCal::cmdClose_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmGroundStationCal::ShutDownRequested);
+    connect(cmdDisplay, &QPushButton::clicked, this,
+            &frmGroundStationCal::DataDisplayToggleRequested);
+    connect(cmdClose, &QPushButton::clicked, this, &frmGroundStationCal::CloseRequested);
     connect(optDistance, &UnitOptions::Selected, this, &frmGroundStationCal::optDistance_Click);
     new DefaultButtons(*this, cmdEnter, cmdClearForm);
 }
@@ -113,69 +111,30 @@ void frmGroundStationCal::CreateControls() {
     setFocusProxy(txtLineNo);
 }
 
-void frmGroundStationCal::RejectBox(QLineEdit* box, const char* title, const char* text,
-                                    bool exclamation) {
-    box->setFocus();
-    box->clear();
-    m_messages.Show(title, text, exclamation ? MessageIcon::Exclamation : MessageIcon::Information,
-                    MessageButtons::Ok);
-}
-
-std::optional<frmGroundStationCal::EntryInputs> frmGroundStationCal::CheckInputs() {
-    if (txtLineNo->text().isEmpty()) {
-        RejectBox(txtLineNo, kCheckData, "Please enter a line designation.", false);
-        return std::nullopt;
-    }
-    const auto length = ReadRegionalNumber(txtDistance->text().toStdString(), m_separators);
-    if (!length) {
-        RejectBox(txtDistance, kCheckData,
-                  "Please enter a numeric value greater then zero\r\n"
-                  "for the length of the flight line.",
-                  false);
-        return std::nullopt;
-    }
-    if (!ExceedsAsSingle(*length, 0.0F)) {
-        RejectBox(txtDistance, "Pellucor - Please check your data!",
-                  "Please enter a number larger then zero.\r\n"
-                  "You can not have a flight line that is zero or less in length.",
-                  false);
-        return std::nullopt;
-    }
-    const auto allowed = ReadRegionalNumber(txtOkError->text().toStdString(), m_separators);
-    if (!allowed) {
-        RejectBox(txtOkError, kCheckData,
-                  "Please enter a numeric value greater then zero\r\n"
-                  "for the maximum error allowed.",
-                  false);
-        return std::nullopt;
-    }
-    if (!ExceedsAsSingle(*allowed, 2.0F)) {
-        RejectBox(txtOkError, "Pellucors - Data error!",
-                  "Please enter a numeric value greater then 2\r\n"
-                  "GPS has a built in error of 2 Centimeters.",
-                  true);
-        return std::nullopt;
-    }
-    if (!optDistance->AnySelected()) {
-        optDistance->Select(0);
-        ShowUnitReminder(m_messages);
-        return std::nullopt;
-    }
-    return EntryInputs{*length, *allowed};
-}
-
 void frmGroundStationCal::ProcessEntry() {
-    const auto inputs = CheckInputs();
-    if (!inputs)
+    const auto checked = CheckStationEntry(txtLineNo->text().toStdString(),
+                                           txtDistance->text().toStdString(),
+                                           txtOkError->text().toStdString(),
+                                           optDistance->AnySelected(), m_separators);
+    if (const auto* problem = std::get_if<InputProblem>(&checked)) {
+        if (problem->input == Input::Units) {
+            optDistance->Select(0);
+        } else {
+            QLineEdit* box = problem->input == Input::LineNumber ? txtLineNo
+                             : problem->input == Input::Length   ? txtDistance
+                                                                 : txtOkError;
+            box->setFocus();
+            box->clear();
+        }
+        ShowOk(m_messages, problem->message);
         return;
-    const UnitIndex unit = SelectedUnit();
+    }
+    const auto& inputs = std::get<StationInputs>(checked);
     StationPlan plan;
     try {
-        PlanStations(inputs->length, unit, inputs->allowedError, m_messages, plan);
+        PlanStations(inputs.length, SelectedUnit(), inputs.allowedErrorCm, m_messages, plan);
         ShowPlan(plan);
-        m_log.AddGpsEntry(LoggedDesignation(txtLineNo->text().toStdString()), *plan.length,
-                          plan.unitName, *plan.stationCount, *plan.spacingKm, *plan.maxDistanceKm,
-                          unit);
+        m_log.AddGpsEntry(LoggedDesignation(txtLineNo->text().toStdString()), plan);
     } catch (const ArithmeticError&) {
         ShowPlan(plan);
         ShowCalculationError(m_messages);

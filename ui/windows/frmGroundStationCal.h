@@ -1,13 +1,10 @@
 #pragma once
 
-#include "ChildWindow.h"
 #include "core/DistanceUnit.h"
 #include "core/NumericInput.h"
 #include "ui/controls/UnitOptions.h"
 
 #include <QWidget>
-
-#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -29,34 +26,31 @@ class frmGroundStationCal final : public QWidget {
 public:
     static constexpr QPoint kHomeTwips{0, 0};
 
-    frmGroundStationCal(WindowShell& shell, GpsLog& log, MessageService& messages,
-                        RegionalSeparators separators, QWidget* parent = nullptr);
+    frmGroundStationCal(GpsLog& log, MessageService& messages, RegionalSeparators separators,
+                        QWidget* parent = nullptr);
 
     UnitIndex SelectedUnit() const { return optDistance->SelectedUnit(); }
     QLineEdit* FirstInput() const { return txtLineNo; }
 
+Q_SIGNALS:
+    void CloseRequested();             // Close
+    void DataDisplayToggleRequested(); // Display GPS Data
+    void ShutDownRequested();          // Exit
+
 private:
     void CreateControls();
+    // Checks the inputs in their order (the first that fails is focused and
+    // emptied, or Kilometers selected, then its message shown); plans, shows
+    // and logs a valid entry, then empties the boxes for the next line.
     void ProcessEntry();
-    struct EntryInputs {
-        double length;       // in the selected unit
-        double allowedError; // cm
-    };
-    // The six input checks in order; empty after the first failure's message.
-    std::optional<EntryInputs> CheckInputs();
     // The results the plan holds, in the result boxes; the unit headings
     // once the plan is whole.
     void ShowPlan(const StationPlan& plan);
-    void RejectBox(QLineEdit* box, const char* title, const char* text, bool exclamation);
 
     void cmdEnter_Click() { ProcessEntry(); }
     void cmdClearForm_Click();
-    void cmdDisplay_Click() { m_shell.ToggleChild(ChildWindow::DataDisplay); }
-    void cmdClose_Click() { m_shell.CloseChild(ChildWindow::GroundStationCal); }
-    void cmdExit_Click() { m_shell.ShutDown(); }
     void optDistance_Click();
 
-    WindowShell& m_shell;
     GpsLog& m_log;
     MessageService& m_messages;
     RegionalSeparators m_separators;

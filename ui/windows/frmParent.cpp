@@ -33,7 +33,7 @@ QPoint HomePosition(ChildWindow window) {
 }
 } // namespace
 
-frmParent::frmParent(ShellServices& services, GpsLog& log) : m_services(services), m_log(log) {
+frmParent::frmParent(ShellServices& services) : m_services(services) {
     setObjectName(QStringLiteral("frmParent"));
     setWindowTitle(QString::fromStdString(services.appInfo.Title()));
     setWindowIcon(WindowIcon());
@@ -125,10 +125,24 @@ void frmParent::CreateMenus() {
 }
 
 void frmParent::CreateChildWindows() {
-    m_gpsErrorCal = new frmGPS_ErrorCal(*this, m_services.messages, m_services.separators);
-    m_groundStationCal =
-        new frmGroundStationCal(*this, m_log, m_services.messages, m_services.separators);
-    m_dataDisplay = new frmDataDisplay(*this, m_log, m_services.messages, m_services.makePrinter);
+    // The log writes into the data window's list, and the ground station
+    // calculator into the log: each is made after what it uses.
+    m_gpsErrorCal = new frmGPS_ErrorCal(m_services.messages, m_services.separators);
+    m_dataDisplay = new frmDataDisplay(m_services.messages, m_services.makePrinter);
+    m_log.emplace(m_services.messages, m_dataDisplay->GpsDataList(),
+                  m_services.separators.decimal);
+    m_groundStationCal = new frmGroundStationCal(*m_log, m_services.messages,
+                                                 m_services.separators);
+    const auto close = [this](ChildWindow window) { return [this, window] { CloseChild(window); }; };
+    connect(m_gpsErrorCal, &frmGPS_ErrorCal::CloseRequested, this, close(ChildWindow::GpsErrorCal));
+    connect(m_groundStationCal, &frmGroundStationCal::CloseRequested, this,
+            close(ChildWindow::GroundStationCal));
+    connect(m_groundStationCal, &frmGroundStationCal::DataDisplayToggleRequested, this,
+            [this] { MenuItem(ChildWindow::DataDisplay)->trigger(); });
+    connect(m_groundStationCal, &frmGroundStationCal::ShutDownRequested, this,
+            &frmParent::ShutDown);
+    connect(m_dataDisplay, &frmDataDisplay::CloseRequested, this, close(ChildWindow::DataDisplay));
+    connect(m_dataDisplay, &frmDataDisplay::ListCleared, this, [this] { m_log->MarkListCleared(); });
     AddChild(ChildWindow::GpsErrorCal, m_gpsErrorCal);
     AddChild(ChildWindow::GroundStationCal, m_groundStationCal);
     AddChild(ChildWindow::DataDisplay, m_dataDisplay);
@@ -223,10 +237,6 @@ void frmParent::HideChild(ChildWindow window) {
 void frmParent::CloseChild(ChildWindow window) {
     HideChild(window);
     MenuItem(window)->setChecked(false);
-}
-
-void frmParent::ToggleChild(ChildWindow window) {
-    MenuItem(window)->trigger();
 }
 
 void frmParent::mnuFilePrint_Click() {

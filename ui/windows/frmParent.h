@@ -2,11 +2,13 @@
 
 #include "ChildWindow.h"
 #include "ShellServices.h"
+#include "core/GpsLog.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <array>
+#include <optional>
 
 class QAction;
 class QMdiArea;
@@ -15,7 +17,6 @@ class QStyle;
 
 namespace pellucors {
 
-class GpsLog;
 class frmAbout;
 class frmDataDisplay;
 class frmGPS_ErrorCal;
@@ -24,16 +25,18 @@ class frmGroundStationCal;
 // The main window: the workspace with the three child windows, the menu bar,
 // the rule that a Window item is checked exactly when its window is shown,
 // and shut-down.
-class frmParent final : public QMainWindow, public WindowShell {
+class frmParent final : public QMainWindow {
     Q_OBJECT
 public:
-    // Loads the three child windows, each at its home position.
-    frmParent(ShellServices& services, GpsLog& log);
+    // Loads the three child windows, each at its home position, and the log.
+    explicit frmParent(ShellServices& services);
 
     // The child windows live until ShutDown.
     frmGPS_ErrorCal& GpsErrorCal() const { return *m_gpsErrorCal; }
     frmGroundStationCal& GroundStationCal() const { return *m_groundStationCal; }
     frmDataDisplay& DataDisplay() const { return *m_dataDisplay; }
+    // The GPS log, into the data window's list.
+    GpsLog& Log() { return *m_log; }
     QMdiSubWindow* SubWindow(ChildWindow window) const;
     QAction* MenuItem(ChildWindow window) const { return m_windowItems[Index(window)]; }
     // Null until Help > About, and again after its close box.
@@ -43,12 +46,11 @@ public:
     // items are checked, and activates the ground station calculator.
     void HandOver();
 
-    void CloseChild(ChildWindow window) override;
-    // Triggers the window's menu item, which hides or shows the window.
-    void ToggleChild(ChildWindow window) override;
+    // A child window's Close: hides it, then clears its item's check mark.
+    void CloseChild(ChildWindow window);
     // Unloads About, the data window, both calculators and this window, in
     // that order, then ends the process. Nothing is saved.
-    void ShutDown() override;
+    void ShutDown();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -68,7 +70,7 @@ private:
     void mnuHelpAbout_Click();
 
     ShellServices& m_services;
-    GpsLog& m_log;
+    std::optional<GpsLog> m_log;
     QMdiArea* m_workspace = nullptr;
     QStyle* m_childStyle = nullptr; // the frames of the child windows
     std::array<QPointer<QMdiSubWindow>, 3> m_subWindows{};

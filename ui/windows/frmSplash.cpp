@@ -18,9 +18,8 @@
 
 namespace pellucors {
 
-frmSplash::frmSplash(const AppInfoService& appInfo, std::function<void()> handOver)
-    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_handOver(std::move(handOver)) {
+frmSplash::frmSplash(const AppInfoService& appInfo)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("frmSplash"));
     setPalette(LightPalette()); // the black company name needs its light face
     setFixedSize(TwipsSize(7380, 4245));
@@ -79,7 +78,7 @@ void frmSplash::tmrSplash_Timer() {
     if (m_handedOver)
         return;
     m_handedOver = true;
-    m_handOver();
+    Q_EMIT HandOverDue();
 }
 
 // No key or click dismisses the splash.

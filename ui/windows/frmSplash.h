@@ -2,8 +2,6 @@
 
 #include <QWidget>
 
-#include <functional>
-
 class QLabel;
 class QTimer;
 
@@ -19,7 +17,11 @@ class frmSplash final : public QWidget {
 public:
     static constexpr int kDisplayMilliseconds = 6000;
 
-    frmSplash(const AppInfoService& appInfo, std::function<void()> handOver);
+    explicit frmSplash(const AppInfoService& appInfo);
+
+Q_SIGNALS:
+    // The six seconds are over: time to hand over to the main window.
+    void HandOverDue();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -31,7 +33,6 @@ private:
     void Form_Load(const AppInfoService& appInfo);
     void tmrSplash_Timer();
 
-    std::function<void()> m_handOver;
     bool m_handedOver = false;
     QLabel* lblProductName = nullptr;
     QLabel* lblVersion = nullptr;
