@@ -24,20 +24,15 @@ struct StationInputs {
     double allowedErrorCm; // above 2 as a single
 };
 
-// The ground station calculator's checks, in this order: a designation
-// (any text but the empty one); a length that reads as a number in the
-// user's regional format, then one above 0; an allowed error likewise, then
-// one above 2 cm; a unit selected. Numbers are judged as the single the
-// computation uses.
-std::variant<StationInputs, InputProblem> CheckStationEntry(std::string_view lineNo,
-                                                            std::string_view length,
-                                                            std::string_view allowedError,
-                                                            bool unitSelected,
-                                                            const RegionalSeparators& separators);
+// The ground station calculator's checks in their order: a designation (not
+// the empty text), a length read in the user's format and above 0, an allowed
+// error likewise above 2 cm (both as singles), a unit selected.
+std::variant<StationInputs, InputProblem>
+CheckStationEntry(std::string_view lineNo, std::string_view length, std::string_view allowedError,
+                  bool unitSelected, const RegionalSeparators& separators);
 
-// The GPS error calculator's checks: a distance that reads as a number, then
-// one not below 0 (no GPS error is below the base station's), and a unit
-// selected. Gives the distance in the selected unit.
+// The GPS error calculator's: a distance read as a number, not below 0, and a
+// unit selected. Gives the distance in the selected unit.
 std::variant<double, InputProblem> CheckErrorDistance(std::string_view distance, bool unitSelected,
                                                       const RegionalSeparators& separators);
 

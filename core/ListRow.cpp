@@ -2,7 +2,8 @@
 
 #include "Graphemes.h"
 #include "NumberText.h"
-#include "Utf8.h"
+
+#include <utf8proc.h>
 
 #include <algorithm>
 
@@ -19,7 +20,7 @@ namespace {
 void AppendColumn(std::string& row, const std::string& text, std::size_t width,
                   std::size_t countedUpTo) {
     row += text;
-    const std::size_t counted = std::min(CharacterCount(text), countedUpTo);
+    const std::size_t counted = std::min(DisplayWidth(text), countedUpTo);
     row.append(width - counted, ' ');
 }
 
@@ -103,15 +104,19 @@ bool IsDirectionControl(char32_t code) {
 
 std::string LoggedDesignation(std::string_view typed) {
     std::string logged;
+    const auto* bytes = reinterpret_cast<const utf8proc_uint8_t*>(typed.data());
     for (std::size_t at = 0; at < typed.size();) {
-        const std::size_t start = at;
-        const char32_t code = NextCodePoint(typed, at);
-        // Control characters (C0, DEL and C1; a lone byte of malformed text
-        // is no character), line and paragraph separators, direction marks.
-        const bool breaksTheRow = code < 0x20 || code == 0x7F ||
-                                  (code >= 0x80 && code <= 0x9F && at - start > 1) ||
-                                  code == 0x2028 || code == 0x2029 || IsDirectionControl(code);
-        logged.append(breaksTheRow ? std::string_view(" ") : typed.substr(start, at - start));
+        utf8proc_int32_t code = -1; // a malformed byte: no character, kept
+        const auto length =
+            utf8proc_iterate(bytes + at, static_cast<utf8proc_ssize_t>(typed.size() - at), &code);
+        const std::size_t size = length < 1 ? 1 : static_cast<std::size_t>(length);
+        // Control characters (C0, DEL and C1), line and paragraph
+        // separators, direction marks.
+        const bool breaksTheRow = (code >= 0 && code < 0x20) || (code >= 0x7F && code <= 0x9F) ||
+                                  code == 0x2028 || code == 0x2029 ||
+                                  (code > 0 && IsDirectionControl(static_cast<char32_t>(code)));
+        logged.append(breaksTheRow ? std::string_view(" ") : typed.substr(at, size));
+        at += size;
     }
     return logged;
 }

@@ -37,12 +37,10 @@ struct GridText {
     std::size_t cell;
 };
 
-// A row of FormatListRow as its texts on the grid: the designation whole
-// (blanks inside it kept), then each column's text where the row's cells put
-// it, however wide the designation's glyphs are drawn. Where the designation
-// is drawn `designationDrawnCells` wide, more than it counts and than its
-// padding leaves room for, the columns move right so that one blank follows
-// it, as after a long designation.
+// A row of FormatListRow as its texts on the grid: the designation whole,
+// then each column's text at the cell the row puts it. A designation drawn
+// `designationDrawnCells` wide, past its padding, moves the columns right to
+// leave one blank after it, as after a long designation.
 std::vector<GridText> RowOnGrid(std::string_view row, std::size_t designationDrawnCells = 0);
 
 } // namespace pellucors

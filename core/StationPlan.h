@@ -16,7 +16,7 @@ class MessageService;
 // above 2 cm, a unit 0..2). "Shown": in the user's unit, rounded to 2
 // decimals, as shown and logged.
 struct StationPlan {
-    UnitIndex unit = 0;                       // the selected unit
+    UnitIndex unit = 0;                         // the selected unit
     std::optional<float> length{};              // as typed, in the user's unit, > 0
     std::optional<float> lengthKm{};            // km, > 0
     std::string unitName{};                     // "Kilometers", "Statute Miles", "Nautical Miles"
@@ -43,10 +43,8 @@ struct GpsErrorEstimate {
     std::optional<double> errorCm;   // cm, rounded to 2 decimals as shown, >= 2 from 0 km
 };
 
-// The GPS error calculator's steps for `distance` in `unit`:
-// ConvertToKilometers, TotalGpsError, then the error as shown. Throws the
-// ArithmeticError of the step that fails, `estimate` keeping what the steps
-// before it produced.
+// The GPS error calculator's steps, ConvertToKilometers and TotalGpsError,
+// failing as PlanStations does.
 void EstimateGpsError(double distance, UnitIndex unit, MessageService& messages,
                       GpsErrorEstimate& estimate);
 

@@ -2,18 +2,17 @@
 // characters, broken UTF-8) and arbitrary sequences of entries, Remove Item
 // and Clear List as the GPS Data window performs them: the heading stays row
 // 0, the list never outgrows the printout, EntryCount stays within 0..30,
-// each row lands where the log's placement rules say and is laid out by the
-// row rules.
+// each row lands where the log's placement rules say and is the row of its
+// stored record.
 
+#include "ExpectedMessages.h"
 #include "FakeList.h"
 #include "FakeMessageService.h"
 #include "FuzzInput.h"
 #include "core/ArithmeticError.h"
 #include "core/GpsLog.h"
-#include "core/Graphemes.h"
 #include "core/ListRow.h"
-#include "core/NumberText.h"
-#include "core/Utf8.h"
+#include "core/StationPlan.h"
 
 #include <algorithm>
 
@@ -25,28 +24,6 @@ using pellucors::fuzz::Require;
 namespace {
 
 enum class Action { Enter, Remove, Clear };
-
-// Spaces after a number column: its width less its length, counted up to
-// `countedUpTo`.
-std::string NumberGap(const std::string& text, std::size_t width, std::size_t countedUpTo) {
-    return std::string(width - std::min(CharacterCount(text), countedUpTo), ' ');
-}
-
-// Spaces after the designation or unit column: fill up the column, or one
-// space after a text wider than it.
-std::string TextGap(const std::string& text, std::size_t width) {
-    const std::size_t length = DisplayWidth(text);
-    return std::string(length <= width ? width - length : 1, ' ');
-}
-
-std::string ExpectedRow(const GpsEntry& entry) {
-    const std::string length = SingleToText(entry.lineLength, ".");
-    const std::string count = CountToText(entry.noGroundStations);
-    const std::string spacing = SingleToText(entry.spacing, ".");
-    return entry.lineNo + TextGap(entry.lineNo, 5) + length + NumberGap(length, 10, 8) + count +
-           NumberGap(count, 6, 3) + entry.unitAbbrev + TextGap(entry.unitAbbrev, 7) + spacing +
-           NumberGap(spacing, 8, 6) + SingleToText(entry.maxDistance, ".");
-}
 
 // The log's state as the placement rules predict it.
 struct Model {
@@ -63,17 +40,18 @@ void Enter(FuzzInput& input, GpsLog& log, test::FakeList& list, test::FakeMessag
     const std::string designation = input.Text(designationLength);
     const std::uint8_t unitChoice = input.Byte();
     const UnitIndex unit =
-        unitChoice < 192 ? static_cast<UnitIndex>(unitChoice % 3) : input.Take<UnitIndex>();
-    const std::string unitName = input.Text(input.Byte() % 16);
-    const auto typedLength = input.Take<float>();
-    const auto stations = input.Take<std::int16_t>();
-    const auto spacingKm = input.Take<float>();
-    const auto maxDistanceKm = input.Take<float>();
+        unitChoice < 192 ? static_cast<UnitIndex>(unitChoice % kUnitCount) : input.Take<UnitIndex>();
+    // Any plan, also one no calculator makes.
+    StationPlan plan{.unit = unit};
+    plan.unitName = input.Text(input.Byte() % 16);
+    plan.length = input.Take<float>();
+    plan.stationCount = input.Take<std::int16_t>();
+    plan.spacingKm = input.Take<float>();
+    plan.maxDistanceKm = input.Take<float>();
 
     const std::size_t shownBefore = messages.shown.size();
     try {
-        log.AddGpsEntry(designation, typedLength, unitName, stations, spacingKm, maxDistanceKm,
-                        unit);
+        log.AddGpsEntry(designation, plan);
     } catch (const ArithmeticError&) {
         // Only values no calculator hands over (infinite, NaN) get here; the
         // list must be untouched.
@@ -91,18 +69,18 @@ void Enter(FuzzInput& input, GpsLog& log, test::FakeList& list, test::FakeMessag
     Require(entry.lineNo == designation, "the designation was not logged as typed");
     const std::string& title = messages.shown.empty() ? std::string() : messages.Last().title;
     if (model.entryCount >= GpsLog::kMaxEntries) {
-        Require(title == "Pellucors - Too many entries!", "an entry beyond 30 was not refused");
+        Require(title == test::kTooManyEntries.title, "an entry beyond 30 was not refused");
         model.entryCount = GpsLog::kMaxEntries - 1;
     } else {
         if (model.entryCount == GpsLog::kMaxEntries - 1)
-            Require(title == "Pellucors - Warning!", "the 30th entry came without its warning");
+            Require(title == test::kLastEntry.title, "the 30th entry came without its warning");
         else
-            Require(messages.shown.size() == shownBefore || unit < 0 || unit > 2,
+            Require(messages.shown.size() == shownBefore || !UnitAbbreviation(unit),
                     "an ordinary entry showed a message");
         const std::size_t position = static_cast<std::size_t>(model.entryCount) + 1;
         model.rows.insert(model.rows.begin() +
                               static_cast<long>(std::min(position, model.rows.size())),
-                          ExpectedRow(entry));
+                          FormatListRow(entry, "."));
     }
     ++model.entryCount;
 }
@@ -131,8 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     test::FakeMessageService messages;
     test::FakeList list;
     list.AppendRow(TitleRow());
-    GpsLog log(
-        messages, [&list]() -> ListService& { return list; }, ".");
+    GpsLog log(messages, list, ".");
     Model model;
 
     while (!input.AtEnd()) {
@@ -154,7 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(log.EntryCount() == model.entryCount && log.ListCleared() == model.cleared,
                 "the count or the cleared flag went astray");
         if (list.rows != model.rows)
-            Fail("a row is misplaced or not laid out by the row rules");
+            Fail("a row is misplaced or not the row of its record");
     }
     return 0;
 }

@@ -48,12 +48,10 @@ TableType TableTypeForWidth(const std::vector<std::string>& rows, const PrinterS
 TableType TableTypeForPage(const std::vector<std::string>& rows, double above,
                            const PrinterService& printer);
 
-// The printed lines of `row` at `points`. An ASCII row is one text, character
-// for character; any other row goes column by column on the fixed-pitch grid
-// (RowOnGrid), so that glyphs wider or narrower than their cells move no
-// column. A row wider than the printable width is broken between two
-// graphemes after the last that fits (each line holds at least one), and its
-// further lines start under its second column. Nothing is cut or trimmed.
+// The printed lines of `row` at `points`: an ASCII row as one text, any other
+// column by column on the grid (RowOnGrid). A row too wide is broken after
+// the last grapheme that fits (at least one a line) and continues under its
+// second column. Nothing is cut or trimmed.
 std::vector<PrintedLine> RowLines(const std::string& row, double points,
                                   const PrinterService& printer);
 

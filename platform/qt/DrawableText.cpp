@@ -34,21 +34,12 @@ bool HasGlyph(char32_t code, const QFont& font) {
     return drawn;
 }
 
-// Characters drawn on others or not at all: never a blank of their own.
+// Characters drawn on others or not at all (marks, blanks, controls and
+// formats): never a blank of their own.
 bool TakesNoRoom(char32_t code) {
-    switch (QChar::category(code)) {
-    case QChar::Mark_NonSpacing:
-    case QChar::Mark_SpacingCombining:
-    case QChar::Mark_Enclosing:
-    case QChar::Other_Format:
-    case QChar::Other_Control:
-    case QChar::Separator_Space:
-    case QChar::Separator_Line:
-    case QChar::Separator_Paragraph:
-        return true;
-    default:
-        return false;
-    }
+    const QChar::Category category = QChar::category(code);
+    return category <= QChar::Mark_Enclosing ||
+           (category >= QChar::Separator_Space && category <= QChar::Other_Format);
 }
 } // namespace
 

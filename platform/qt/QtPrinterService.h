@@ -15,8 +15,7 @@ namespace pellucors {
 // One print document on a QPrinter: the system's default printer (through
 // CUPS on Linux, the print spooler on Windows), on its own default paper and
 // printable area (a queue without a driver: its paper in CUPS, a quarter
-// inch in), or a PDF file. A character no installed face can draw prints as
-// a visible mark (DrawableText), never as blank space. Columns are counted in the current font's
+// inch in), or a PDF file; text as DrawableText. Columns are counted in the current font's
 // character width and lines are as high as its line spacing. Sizes are in
 // device pixels.
 class QtPrinterService final : public PrinterService {

@@ -5,7 +5,7 @@
 
 #include "core/CheckedArithmetic.h"
 #include "core/NumberText.h"
-#include "core/Utf8.h"
+#include "core/Graphemes.h"
 
 #include <QObject>
 #include <QTest>
@@ -35,8 +35,8 @@ private Q_SLOTS:
     void countToText_data();
     void countToText();
 
-    void characterCount_data();
-    void characterCount();
+    void displayWidth_data();
+    void displayWidth();
 };
 
 // ----------------------------------------------------------------- rounding
@@ -237,7 +237,7 @@ void TestNumberText::countToText() {
 
 // ---------------------------------------------------------- character count
 
-void TestNumberText::characterCount_data() {
+void TestNumberText::displayWidth_data() {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("expected");
     QTest::newRow("empty") << QByteArray("") << 0;
@@ -249,20 +249,20 @@ void TestNumberText::characterCount_data() {
     QTest::newRow("Zuerich with u umlaut") << QByteArray("Z\xC3\xBCrich") << 6;
     QTest::newRow("euro sign (3 bytes)") << QByteArray("\xE2\x82\xAC") << 1;
     QTest::newRow("no-break space") << QByteArray("\xC2\xA0") << 1;
+    // Wide characters take two cells.
     QTest::newRow("three CJK characters")
-        << QByteArray("\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E") << 3;
+        << QByteArray("\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E") << 6;
     QTest::newRow("G clef (4 bytes)") << QByteArray("\xF0\x9D\x84\x9E") << 1;
     QTest::newRow("mixed") << QByteArray("A\xC3\x84"
                                          "1\xE2\x82\xAC")
                            << 4;
+    QTest::newRow("a malformed byte is a cell") << QByteArray("A\xFF") << 2;
 }
 
-void TestNumberText::characterCount() {
+void TestNumberText::displayWidth() {
     QFETCH(QByteArray, text);
     QFETCH(int, expected);
-    QCOMPARE(CharacterCount(ToStd(text)), static_cast<std::size_t>(expected));
-    // It agrees with Qt's count of code points.
-    QCOMPARE(static_cast<int>(QString::fromUtf8(text).toUcs4().size()), expected);
+    QCOMPARE(DisplayWidth(ToStd(text)), static_cast<std::size_t>(expected));
 }
 
 QTEST_APPLESS_MAIN(TestNumberText)

@@ -3,6 +3,7 @@
 // the inverse of the unit conversion, and every arithmetic failure throws ArithmeticError with its
 // kind.
 #include "CoreTestHelpers.h"
+#include "ExpectedMessages.h"
 #include "FakeMessageService.h"
 
 #include "core/ArithmeticError.h"
@@ -39,17 +40,10 @@ constexpr double kDoubleInf = std::numeric_limits<double>::infinity();
 constexpr double kFirstOverflowingDouble = 0x1.ffffffp+127;
 constexpr double kLastDoubleRoundingToFltMax = 0x1.fffffefffffffp+127;
 
-const std::string kReminderTitle = "Pellucor - You forgot something!";
-const std::string kReminderText = "Please select whether the distance\r\n"
-                                  "is to be calculated in...\r\n"
-                                  "1. Kilometers\r\n"
-                                  "2. Nautical Miles or\r\n"
-                                  "3. Statute Miles";
-
 // Exactly one message was shown, and it was the unit reminder.
 bool OnlyTheUnitReminder(const FakeMessageService& messages) {
-    return messages.shown.size() == 1 && messages.Last().title == kReminderTitle &&
-           messages.Last().text == kReminderText &&
+    return messages.shown.size() == 1 && messages.Last().title == test::kUnitReminder.title &&
+           messages.Last().text == test::kUnitReminder.text &&
            messages.Last().icon == MessageIcon::Information &&
            messages.Last().buttons == MessageButtons::Ok;
 }
@@ -148,7 +142,7 @@ void TestSurveyMath::unitTable() {
 
 void TestSurveyMath::unitTableOutsideRange_data() {
     QTest::addColumn<int>("unit");
-    QTest::newRow("3") << 3;
+    QTest::newRow("no unit") << int(kUnitCount);
     QTest::newRow("7") << 7;
     QTest::newRow("-1") << -1;
     QTest::newRow("32767") << 32767;
@@ -209,7 +203,7 @@ void TestSurveyMath::convertToKilometers() {
 void TestSurveyMath::convertToKilometersUnitOutsideRange_data() {
     QTest::addColumn<int>("unit");
     QTest::addColumn<QString>("nameBefore");
-    QTest::newRow("3") << 3 << "previous";
+    QTest::newRow("no unit") << int(kUnitCount) << "previous";
     QTest::newRow("-1") << -1 << "Kilometers";
     QTest::newRow("32767") << 32767 << "";
     QTest::newRow("-32768") << -32768 << "Statute Miles";
@@ -310,7 +304,7 @@ void TestSurveyMath::convertFromKilometers_data() {
     QTest::newRow("FLT_MAX km in statute miles")
         << FLT_MAX << 1 << static_cast<double>(static_cast<float>(FLT_MAX / 1.609344));
     // Outside 0..2 the kilometres are kept (the log then names the unit).
-    QTest::newRow("unit 3 keeps km") << 100.0F << 3 << 100.0;
+    QTest::newRow("no unit keeps km") << 100.0F << int(kUnitCount) << 100.0;
     QTest::newRow("unit -1 keeps km") << 40.2336F << -1 << static_cast<double>(40.2336F);
 }
 
@@ -333,7 +327,7 @@ void TestSurveyMath::convertFromKilometersRoundTrip() {
             float distance = typed;
             std::string unitName;
             ConvertToKilometers(distance, unit, unitName, messages);
-            const float back = NarrowToSingle(RoundToCents(ConvertFromKilometers(distance, unit)));
+            const float back = ShownDistance(distance, unit);
             QVERIFY2(back == typed, qPrintable(QStringLiteral("%1 in unit %2 came back as %3")
                                                    .arg(typed)
                                                    .arg(unit)
@@ -492,9 +486,7 @@ void TestSurveyMath::maxBaseDistanceIsKilometresForEveryUnit() {
         PELLUCORS_COMPARE_EXACT(MaxBaseDistance(allowed, 2, messages), km);
     }
     // 5 cm with statute miles allows 30 km = 18.64 statute miles, not 60.47.
-    PELLUCORS_COMPARE_EXACT(
-        NarrowToSingle(RoundToCents(ConvertFromKilometers(MaxBaseDistance(5.0F, 1, messages), 1))),
-        18.64F);
+    PELLUCORS_COMPARE_EXACT(ShownDistance(MaxBaseDistance(5.0F, 1, messages), 1), 18.64F);
     QVERIFY(messages.shown.empty());
 }
 
@@ -502,11 +494,11 @@ void TestSurveyMath::maxBaseDistanceUnitOutsideRange_data() {
     QTest::addColumn<float>("allowedErrorCm");
     QTest::addColumn<int>("unit");
     QTest::newRow("5 cm, unit 7") << 5.0F << 7;
-    QTest::newRow("5 cm, unit 3") << 5.0F << 3;
+    QTest::newRow("5 cm, no unit") << 5.0F << int(kUnitCount);
     QTest::newRow("5 cm, unit -1") << 5.0F << -1;
     // The reminder comes first; there is no arithmetic to fail.
-    QTest::newRow("FLT_MAX cm, unit 3") << FLT_MAX << 3;
-    QTest::newRow("NaN cm, unit 3") << kFloatNaN << 3;
+    QTest::newRow("FLT_MAX cm, no unit") << FLT_MAX << int(kUnitCount);
+    QTest::newRow("NaN cm, no unit") << kFloatNaN << int(kUnitCount);
 }
 
 void TestSurveyMath::maxBaseDistanceUnitOutsideRange() {
@@ -753,8 +745,8 @@ void TestSurveyMath::showUnitReminder() {
     ShowUnitReminder(messages);
     QCOMPARE(messages.shown.size(), std::size_t{1});
     const auto& shown = messages.Last();
-    QCOMPARE(shown.title, std::string("Pellucor - You forgot something!"));
-    QCOMPARE(shown.text, kReminderText);
+    QCOMPARE(shown.title, test::kUnitReminder.title);
+    QCOMPARE(shown.text, test::kUnitReminder.text);
     QCOMPARE(shown.icon, MessageIcon::Information);
     QCOMPARE(shown.buttons, MessageButtons::Ok);
 

@@ -1,3 +1,4 @@
+#include "ExpectedMessages.h"
 #include "platform/qt/QtMessageService.h"
 
 #include <QAbstractButton>
@@ -141,8 +142,6 @@ int LeastTitleBarWidth(const QString& title) {
     return metrics.horizontalAdvance(title) + 3 * metrics.height();
 }
 
-const char* const kClearQuestion =
-    "You are about to delete all the data in the list box.\r\nDo you wish to continue?";
 } // namespace
 
 void TestQtMessageService::showsTheBoxAndReturnsTheAnswer_data() {
@@ -157,64 +156,41 @@ void TestQtMessageService::showsTheBoxAndReturnsTheAnswer_data() {
     QTest::addColumn<MessageAnswer>("answer");
     QTest::addColumn<bool>("linesWrap"); // only where a line is wider than the box may be
 
-    const int yesNo = QMessageBox::Yes | QMessageBox::No;
+    using namespace pellucors::test;
     // The program's texts break lines with CR LF; the user must see line breaks.
-    QTest::newRow("length message with OK")
-        << "Pellucors - Please check your data!"
-        << "Please enter a numeric value greater then zero\r\nfor the length of the flight line."
-        << MessageIcon::Information << MessageButtons::Ok << int(QMessageBox::Ok)
-        << "Please enter a numeric value greater then zero\nfor the length of the flight line."
-        << int(QMessageBox::Information) << int(QMessageBox::Ok) << MessageAnswer::Ok << false;
-    QTest::newRow("data error with the exclamation icon")
-        << "Pellucors - Data error!"
-        << "Please enter a numeric value greater then 2\r\nGPS has a built in error of 2 "
-           "Centimeters."
-        << MessageIcon::Exclamation << MessageButtons::Ok << int(QMessageBox::Ok)
-        << "Please enter a numeric value greater then 2\nGPS has a built in error of 2 "
-           "Centimeters."
-        << int(QMessageBox::Warning) << int(QMessageBox::Ok) << MessageAnswer::Ok << false;
-    const char* question = kClearQuestion;
-    const char* questionShown =
-        "You are about to delete all the data in the list box.\nDo you wish to continue?";
-    QTest::newRow("clearing the list, answered Yes")
-        << "Pellucors - Warning!" << question << MessageIcon::Question << MessageButtons::YesNo
-        << int(QMessageBox::Yes) << questionShown << int(QMessageBox::Question) << yesNo
-        << MessageAnswer::Yes << false;
-    QTest::newRow("clearing the list, answered No")
-        << "Pellucors - Warning!" << question << MessageIcon::Question << MessageButtons::YesNo
-        << int(QMessageBox::No) << questionShown << int(QMessageBox::Question) << yesNo
-        << MessageAnswer::No << false;
+    const auto add = [](const char* name, const ExpectedMessage& message, int press,
+                        MessageAnswer answer, int qtIcon, bool linesWrap = false) {
+        const QString text = QString::fromStdString(message.text);
+        const bool question = message.icon == MessageIcon::Question;
+        QTest::newRow(name) << QString::fromStdString(message.title) << text << message.icon
+                            << (question ? MessageButtons::YesNo : MessageButtons::Ok) << press
+                            << QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                            << qtIcon
+                            << int(question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok)
+                            << answer << linesWrap;
+    };
+    add("length message with OK", kLengthNotNumeric, QMessageBox::Ok, MessageAnswer::Ok,
+        QMessageBox::Information);
+    add("data error with the exclamation icon", kErrorNotAboveTwo, QMessageBox::Ok,
+        MessageAnswer::Ok, QMessageBox::Warning);
+    add("clearing the list, answered Yes", kClearListQuestion, QMessageBox::Yes, MessageAnswer::Yes,
+        QMessageBox::Question);
+    add("clearing the list, answered No", kClearListQuestion, QMessageBox::No, MessageAnswer::No,
+        QMessageBox::Question);
     // Regression: these wrapped inside their lines, leaving "list." and
     // "entered." alone on a line.
-    QTest::newRow("last entry, two long lines")
-        << "Pellucors - Warning!"
-        << "This is your last entry. Only this last entry will fit on the printout.\r\n"
-           "Please print the data entered so far then clear the GPS data from the list."
-        << MessageIcon::Information << MessageButtons::Ok << int(QMessageBox::Ok)
-        << "This is your last entry. Only this last entry will fit on the printout.\n"
-           "Please print the data entered so far then clear the GPS data from the list."
-        << int(QMessageBox::Information) << int(QMessageBox::Ok) << MessageAnswer::Ok << false;
-    QTest::newRow("too many entries, three long lines")
-        << "Pellucors - Too many entries!"
-        << "You can not make this entry as it will not fit on the printout.\r\n"
-           "If you would like to continue entering data print the data already entered.\r\n"
-           "Clear the data list only then may you start entering additional data"
-        << MessageIcon::Exclamation << MessageButtons::Ok << int(QMessageBox::Ok)
-        << "You can not make this entry as it will not fit on the printout.\n"
-           "If you would like to continue entering data print the data already entered.\n"
-           "Clear the data list only then may you start entering additional data"
-        << int(QMessageBox::Warning) << int(QMessageBox::Ok) << MessageAnswer::Ok << false;
+    add("last entry, two long lines", kLastEntry, QMessageBox::Ok, MessageAnswer::Ok,
+        QMessageBox::Information);
+    add("too many entries, three long lines", kTooManyEntries, QMessageBox::Ok, MessageAnswer::Ok,
+        QMessageBox::Warning);
     // Regression: a short text made a box too narrow for its title.
-    QTest::newRow("short text under a long title")
-        << "Pellucors - Please check your data!"
-        << "Please enter a line designation." << MessageIcon::Information << MessageButtons::Ok
-        << int(QMessageBox::Ok) << "Please enter a line designation."
-        << int(QMessageBox::Information) << int(QMessageBox::Ok) << MessageAnswer::Ok << false;
-    const QString wide = QStringLiteral("Please check your data. ").repeated(20).trimmed();
-    QTest::newRow("a line wider than two thirds of the screen wraps within them")
-        << "Pellucors - Warning!" << wide << MessageIcon::Information << MessageButtons::Ok
-        << int(QMessageBox::Ok) << wide << int(QMessageBox::Information) << int(QMessageBox::Ok)
-        << MessageAnswer::Ok << true;
+    add("short text under a long title", kNoDesignation, QMessageBox::Ok, MessageAnswer::Ok,
+        QMessageBox::Information);
+    const std::string wide =
+        QStringLiteral("Please check your data. ").repeated(20).trimmed().toStdString();
+    add("a line wider than two thirds of the screen wraps within them",
+        {"Pellucors - Warning!", wide, MessageIcon::Information}, QMessageBox::Ok,
+        MessageAnswer::Ok, QMessageBox::Information, true);
 }
 
 void TestQtMessageService::showsTheBoxAndReturnsTheAnswer() {
@@ -297,7 +273,8 @@ void TestQtMessageService::answersTheClearQuestionByKeyboard() {
     SeenBox seen;
     BoxAnswerer answerer(keys, seen);
     pellucors::QtMessageService service;
-    const MessageAnswer returned = service.Show("Pellucors - Warning!", kClearQuestion,
+    const MessageAnswer returned = service.Show(pellucors::test::kClearListQuestion.title,
+                                                pellucors::test::kClearListQuestion.text,
                                                 MessageIcon::Question, MessageButtons::YesNo);
 
     QVERIFY(seen.found);

@@ -63,9 +63,8 @@ inline const ExpectedMessage kTooManyEntries{
 inline const ExpectedMessage kTitleRowNotRemoved{
     "Pellucors - Error!", "You can not remove the title row.\r\nPlease make another selection",
     MessageIcon::Information};
-inline const ExpectedMessage kNoRowSelected{"Pellucors - Error!",
-                                            "Please select a line to be deleted",
-                                            MessageIcon::Information};
+inline const ExpectedMessage kNoRowSelected{
+    "Pellucors - Error!", "Please select a line to be deleted", MessageIcon::Information};
 inline const ExpectedMessage kClearListQuestion{
     "Pellucors - Warning!",
     "You are about to delete all the data in the list box.\r\nDo you wish to continue?",

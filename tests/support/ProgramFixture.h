@@ -9,10 +9,13 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -65,6 +68,12 @@ public:
             qFatal("no control %s", name);
         return control;
     }
+    // The same, of a child window; the child window's form; the workspace.
+    template <typename Control> Control* Find(ChildWindow window, const char* name) {
+        return Find<Control>(Form(window), name);
+    }
+    QWidget& Form(ChildWindow window) { return *Parent().SubWindow(window)->widget(); }
+    QMdiArea& Workspace() { return *Find<QMdiArea>(Parent(), "workspace"); }
 
     FakeMessageService messages;
     FakeAppInfo appInfo;
@@ -79,6 +88,12 @@ private:
 
 inline QString Q(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// Whether a shown result reads as a finite number (point decimals).
+inline bool IsFiniteNumber(const QString& text) {
+    const auto value = ReadRegionalNumber(text.toStdString(), RegionalSeparators{".", ","});
+    return value && std::isfinite(*value);
 }
 
 // A window's controls by their design names, and what a user does with them.

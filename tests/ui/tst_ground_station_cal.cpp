@@ -290,8 +290,7 @@ void TestGroundStationCal::readsTheLengthInTheUsersFormat() {
         QCOMPARE(m_program->Log().Entry(0).lineLength, loggedLength);
     } else {
         QCOMPARE(m_program->messages.shown.size(), std::size_t{1});
-        QCOMPARE(Q(m_program->messages.Last().text),
-                 Q(pellucors::test::kLengthNotNumeric.text));
+        QCOMPARE(Q(m_program->messages.Last().text), Q(pellucors::test::kLengthNotNumeric.text));
         QCOMPARE(m_program->Log().EntryCount(), 0);
     }
 }

@@ -38,31 +38,6 @@ enum class AboutState { NeverOpened, Shown, Hidden };
 constexpr std::array kChildren{ChildWindow::GpsErrorCal, ChildWindow::GroundStationCal,
                                ChildWindow::DataDisplay};
 
-const char* Name(ChildWindow window) {
-    switch (window) {
-    case ChildWindow::GpsErrorCal:
-        return "frmGPS_ErrorCal";
-    case ChildWindow::GroundStationCal:
-        return "frmGroundStationCal";
-    case ChildWindow::DataDisplay:
-        return "frmDataDisplay";
-    }
-    return "?";
-}
-
-QWidget& Form(ProgramFixture& program, ChildWindow window) {
-    return *program.Parent().SubWindow(window)->widget();
-}
-
-QMdiArea& Workspace(ProgramFixture& program) {
-    return *ProgramFixture::Find<QMdiArea>(program.Parent(), "workspace");
-}
-
-template <typename Control>
-Control* Find(ProgramFixture& program, ChildWindow window, const char* name) {
-    return ProgramFixture::Find<Control>(Form(program, window), name);
-}
-
 // Empty when every Window item's mark equals its window's visibility.
 QString MarkMismatches(ProgramFixture& program) {
     QString mismatches;
@@ -71,7 +46,7 @@ QString MarkMismatches(ProgramFixture& program) {
         const bool shown = program.Parent().SubWindow(window)->isVisible();
         if (checked != shown)
             mismatches += QStringLiteral("%1 checked=%2 shown=%3; ")
-                              .arg(QLatin1String(Name(window)))
+                              .arg(program.Form(window).objectName())
                               .arg(checked)
                               .arg(shown);
     }
@@ -111,9 +86,9 @@ void FillIn(ProgramFixture& program, ChildWindow window) {
         program.Log().AddGpsEntry("L-17", plan);
         return;
     }
-    for (QLineEdit* box : Form(program, window).findChildren<QLineEdit*>())
+    for (QLineEdit* box : program.Form(window).findChildren<QLineEdit*>())
         QTest::keyClicks(box, QStringLiteral("12.5"));
-    QTest::mouseClick(Find<QRadioButton>(program, window, "optDistance1"), Qt::LeftButton);
+    QTest::mouseClick(program.Find<QRadioButton>(window, "optDistance1"), Qt::LeftButton);
 }
 
 } // namespace
@@ -184,7 +159,7 @@ void MainWindowTest::handOverLeavesTheUsersCursor() {
     QFETCH(QString, keyboardAfter);
     ProgramFixture program;
     program.StartBehindTheSplash();
-    auto* typed = Find<QLineEdit>(program, typingIn, box.toLatin1().constData());
+    auto* typed = program.Find<QLineEdit>(typingIn, box.toLatin1().constData());
     typed->setFocus();
     QTest::keyClicks(typed, QStringLiteral("12.5"));
     typed->setSelection(1, 2); // "2." selected, the cursor after it
@@ -192,10 +167,11 @@ void MainWindowTest::handOverLeavesTheUsersCursor() {
     program.HandOver();
 
     QCOMPARE(MarkMismatches(program), QString());
-    QCOMPARE(Workspace(program).activeSubWindow(),
+    QCOMPARE(program.Workspace().activeSubWindow(),
              program.Parent().SubWindow(ChildWindow::GroundStationCal));
-    QCOMPARE(QApplication::focusWidget(), Find<QLineEdit>(program, ChildWindow::GroundStationCal,
-                                                          keyboardAfter.toLatin1().constData()));
+    QCOMPARE(QApplication::focusWidget(),
+             program.Find<QLineEdit>(ChildWindow::GroundStationCal,
+                                     keyboardAfter.toLatin1().constData()));
     QCOMPARE(typed->text(), QStringLiteral("12.5"));
     if (typingIn == ChildWindow::GroundStationCal) {
         QCOMPARE(typed->selectedText(), QStringLiteral("2."));
@@ -216,13 +192,15 @@ void MainWindowTest::startUpStateAfterHandOver() {
         {ChildWindow::DataDisplay, {394, 212}},
     }};
     for (const auto& [window, home] : homes) {
-        QVERIFY2(parent.MenuItem(window)->isChecked(), Name(window));
-        QVERIFY2(parent.SubWindow(window)->isVisible(), Name(window));
+        const QByteArray name = program.Form(window).objectName().toLatin1();
+        QVERIFY2(parent.MenuItem(window)->isChecked(), name);
+        QVERIFY2(parent.SubWindow(window)->isVisible(), name);
         QCOMPARE(parent.SubWindow(window)->pos(), home);
     }
-    QCOMPARE(Workspace(program).activeSubWindow(), parent.SubWindow(ChildWindow::GroundStationCal));
+    QCOMPARE(program.Workspace().activeSubWindow(),
+             parent.SubWindow(ChildWindow::GroundStationCal));
     QCOMPARE(QApplication::focusWidget(),
-             Find<QLineEdit>(program, ChildWindow::GroundStationCal, "txtLineNo"));
+             program.Find<QLineEdit>(ChildWindow::GroundStationCal, "txtLineNo"));
 }
 
 void MainWindowTest::menusAsDesigned() {
@@ -289,9 +267,9 @@ void MainWindowTest::toggleTwiceKeepsContents() {
     QFETCH(Qt::Key, key);
     ProgramFixture program;
     program.Start();
-    const QStringList fresh = Contents(Form(program, window));
+    const QStringList fresh = Contents(program.Form(window));
     FillIn(program, window);
-    const QStringList filled = Contents(Form(program, window));
+    const QStringList filled = Contents(program.Form(window));
     QVERIFY(filled != fresh);
 
     const auto toggle = [&] {
@@ -304,7 +282,7 @@ void MainWindowTest::toggleTwiceKeepsContents() {
             break;
         case Via::DisplayButton:
             QTest::mouseClick(
-                Find<QPushButton>(program, ChildWindow::GroundStationCal, "cmdDisplay"),
+                program.Find<QPushButton>(ChildWindow::GroundStationCal, "cmdDisplay"),
                 Qt::LeftButton);
             break;
         }
@@ -320,8 +298,8 @@ void MainWindowTest::toggleTwiceKeepsContents() {
     QVERIFY(program.Parent().SubWindow(window)->isVisible());
     QVERIFY(program.Parent().MenuItem(window)->isChecked());
     QCOMPARE(MarkMismatches(program), QString());
-    QCOMPARE(Workspace(program).activeSubWindow(), program.Parent().SubWindow(window));
-    QCOMPARE(Contents(Form(program, window)), filled);
+    QCOMPARE(program.Workspace().activeSubWindow(), program.Parent().SubWindow(window));
+    QCOMPARE(Contents(program.Form(window)), filled);
 }
 
 void MainWindowTest::closeButtonClearsMark_data() {
@@ -336,7 +314,7 @@ void MainWindowTest::closeButtonClearsMark() {
     ProgramFixture program;
     program.Start();
 
-    QTest::mouseClick(Find<QPushButton>(program, window, "cmdClose"), Qt::LeftButton);
+    QTest::mouseClick(program.Find<QPushButton>(window, "cmdClose"), Qt::LeftButton);
     QVERIFY(!program.Parent().SubWindow(window)->isVisible());
     QVERIFY(!program.Parent().MenuItem(window)->isChecked());
     QCOMPARE(MarkMismatches(program), QString());
@@ -389,7 +367,7 @@ void MainWindowTest::shortcutWithTheKeyboardInAControl() {
     QFETCH(Effect, effect);
     ProgramFixture program;
     program.Start();
-    auto* control = Find<QWidget>(program, window, qPrintable(box));
+    auto* control = program.Find<QWidget>(window, qPrintable(box));
     auto* textBox = qobject_cast<QLineEdit*>(control);
     control->setFocus();
     QCOMPARE(QApplication::focusWidget(), control);
@@ -467,8 +445,8 @@ void MainWindowTest::homePosition() {
     parent.SubWindow(ChildWindow::DataDisplay)->move(0, 0);
     if (hidden >= 0)
         parent.MenuItem(static_cast<ChildWindow>(hidden))->trigger();
-    Workspace(program).setActiveSubWindow(parent.SubWindow(ChildWindow::DataDisplay));
-    QMdiSubWindow* const active = Workspace(program).activeSubWindow();
+    program.Workspace().setActiveSubWindow(parent.SubWindow(ChildWindow::DataDisplay));
+    QMdiSubWindow* const active = program.Workspace().activeSubWindow();
 
     ProgramFixture::Find<QAction>(parent, "mnuWindowHome")->trigger();
 
@@ -480,7 +458,7 @@ void MainWindowTest::homePosition() {
         QCOMPARE(parent.SubWindow(window)->isVisible(), on);
         QCOMPARE(parent.MenuItem(window)->isChecked(), on);
     }
-    QCOMPARE(Workspace(program).activeSubWindow(), active);
+    QCOMPARE(program.Workspace().activeSubWindow(), active);
 }
 
 void MainWindowTest::aboutTwiceGivesOneWindow() {
@@ -519,13 +497,13 @@ void MainWindowTest::handOverRespectsMarks() {
     QCOMPARE(MarkMismatches(program), QString());
     for (const ChildWindow window : kChildren)
         QCOMPARE(program.Parent().MenuItem(window)->isChecked(), window != switchedOff);
-    auto* txtLineNo = Find<QLineEdit>(program, ChildWindow::GroundStationCal, "txtLineNo");
+    auto* txtLineNo = program.Find<QLineEdit>(ChildWindow::GroundStationCal, "txtLineNo");
     QMdiSubWindow* stations = program.Parent().SubWindow(ChildWindow::GroundStationCal);
     if (switchedOff == ChildWindow::GroundStationCal) {
-        QVERIFY(Workspace(program).activeSubWindow() != stations);
+        QVERIFY(program.Workspace().activeSubWindow() != stations);
         QVERIFY(QApplication::focusWidget() != txtLineNo);
     } else {
-        QCOMPARE(Workspace(program).activeSubWindow(), stations);
+        QCOMPARE(program.Workspace().activeSubWindow(), stations);
         QCOMPARE(QApplication::focusWidget(), txtLineNo);
     }
 }
@@ -573,9 +551,9 @@ void MainWindowTest::shutDownOrder() {
 
     QStringList unloaded;
     QObject recorder;
-    QList<QObject*> windows{parent.About(), &Form(program, ChildWindow::GroundStationCal),
-                            &Form(program, ChildWindow::GpsErrorCal),
-                            &Form(program, ChildWindow::DataDisplay), &parent};
+    QList<QObject*> windows{parent.About(), &program.Form(ChildWindow::GroundStationCal),
+                            &program.Form(ChildWindow::GpsErrorCal),
+                            &program.Form(ChildWindow::DataDisplay), &parent};
     for (QObject* window : windows) {
         if (!window)
             continue;
@@ -588,13 +566,13 @@ void MainWindowTest::shutDownOrder() {
         ProgramFixture::Find<QAction>(parent, "mnuFileExit")->trigger();
         break;
     case ExitVia::CtrlXInList: {
-        auto* list = Find<QListWidget>(program, ChildWindow::DataDisplay, "lstGPSData");
+        auto* list = program.Find<QListWidget>(ChildWindow::DataDisplay, "lstGPSData");
         list->setFocus();
         QTest::keyClick(list, Qt::Key_X, Qt::ControlModifier);
         break;
     }
     case ExitVia::ExitButton:
-        QTest::mouseClick(Find<QPushButton>(program, ChildWindow::GroundStationCal, "cmdExit"),
+        QTest::mouseClick(program.Find<QPushButton>(ChildWindow::GroundStationCal, "cmdExit"),
                           Qt::LeftButton);
         break;
     case ExitVia::CloseBox:
@@ -638,13 +616,13 @@ void MainWindowTest::hiddenWindowGivesUpTheKeyboard() {
     ProgramFixture program;
     program.Start();
     QMdiSubWindow* sub = program.Parent().SubWindow(window);
-    QWidget& form = Form(program, window);
+    QWidget& form = program.Form(window);
     if (window == ChildWindow::GroundStationCal) {
         ProgramFixture::Find<QLineEdit>(form, "txtLineNo")->setText(QStringLiteral("A1"));
         ProgramFixture::Find<QLineEdit>(form, "txtDistance")->setText(QStringLiteral("100"));
         ProgramFixture::Find<QLineEdit>(form, "txtOkError")->setText(QStringLiteral("5"));
     }
-    Workspace(program).setActiveSubWindow(sub);
+    program.Workspace().setActiveSubWindow(sub);
     auto* close = ProgramFixture::Find<QPushButton>(form, "cmdClose");
     if (via == Via::DisplayButton) {
         close->setFocus();
@@ -656,7 +634,7 @@ void MainWindowTest::hiddenWindowGivesUpTheKeyboard() {
     QWidget* focus = QApplication::focusWidget();
     QVERIFY2(focus && focus->isVisible(), "the keyboard stayed in a hidden control");
     QVERIFY(!sub->isAncestorOf(focus));
-    QVERIFY(Workspace(program).activeSubWindow() != sub);
+    QVERIFY(program.Workspace().activeSubWindow() != sub);
 
     QTest::keyClick(focus, Qt::Key_Return);
     QCOMPARE(program.Log().EntryCount(), 0);
@@ -685,8 +663,8 @@ void MainWindowTest::tabEntersTheUnitsAtTheSelectedOne() {
     QFETCH(int, key);
     ProgramFixture program;
     program.Start();
-    Find<QRadioButton>(program, window, selected.toLatin1().constData())->click();
-    Find<QWidget>(program, window, from.toLatin1().constData())->setFocus();
+    program.Find<QRadioButton>(window, selected.toLatin1().constData())->click();
+    program.Find<QWidget>(window, from.toLatin1().constData())->setFocus();
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     QCOMPARE(QApplication::focusWidget()->objectName(), selected);
@@ -729,7 +707,7 @@ void MainWindowTest::buttonDrawnAsDefaultIsTheOneEnterPresses() {
     QFETCH(QString, pressed);
     ProgramFixture program;
     program.Start();
-    QWidget& form = Form(program, window);
+    QWidget& form = program.Form(window);
     program.Parent().SubWindow(window)->setFocus();
     auto* control = ProgramFixture::Find<QWidget>(form, focused.toLatin1().constData());
     control->setFocus();

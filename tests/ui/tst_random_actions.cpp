@@ -9,10 +9,9 @@
 #include "ProgramFixture.h"
 #include "core/DistanceUnit.h"
 #include "core/GpsLog.h"
-#include "core/Graphemes.h"
 #include "core/ListRow.h"
+#include "core/NumberText.h"
 #include "core/NumericInput.h"
-#include "core/Utf8.h"
 #include "platform/ListService.h"
 #include "ui/windows/frmAbout.h"
 #include "ui/windows/frmDataDisplay.h"
@@ -158,70 +157,6 @@ const QStringList kErrors = {QStringLiteral("5"),    QStringLiteral("3"),
                              QStringLiteral("1e6"),  QStringLiteral("1e30"),
                              QStringLiteral("2.01"), QStringLiteral("abc")};
 
-bool IsFiniteNumber(const std::string& text) {
-    const auto value = ReadRegionalNumber(text, kSeparators);
-    return value && std::isfinite(*value);
-}
-
-// The columns of a log row read back by the row rules.
-struct RowColumns {
-    std::string length;
-    std::string count;
-    std::string spacing;
-    std::string maxDistance;
-};
-
-// What is wrong with `row` as the row of an entry with this designation and
-// unit abbreviation; empty when it follows the row rules.
-QString RowProblem(const std::string& row, const std::string& designation, const std::string& unit,
-                   RowColumns& columns) {
-    if (row.compare(0, designation.size(), designation) != 0)
-        return QStringLiteral("does not start with the designation");
-    std::size_t pos = designation.size();
-    const auto gap = [&row, &pos] {
-        std::size_t spaces = 0;
-        for (; pos < row.size() && row[pos] == ' '; ++pos)
-            ++spaces;
-        return spaces;
-    };
-    const auto token = [&row, &pos] {
-        const std::size_t start = pos;
-        while (pos < row.size() && row[pos] != ' ')
-            ++pos;
-        return row.substr(start, pos - start);
-    };
-    const auto numberGap = [](const std::string& text, std::size_t width, std::size_t upTo) {
-        return width - std::min(CharacterCount(text), upTo);
-    };
-    const std::size_t designationChars = DisplayWidth(designation);
-    if (gap() != (designationChars <= 5 ? 5 - designationChars : 1))
-        return QStringLiteral("wrong gap after the designation");
-    columns.length = token();
-    if (gap() != numberGap(columns.length, 10, 8))
-        return QStringLiteral("wrong gap after the length");
-    columns.count = token();
-    if (gap() != numberGap(columns.count, 6, 3))
-        return QStringLiteral("wrong gap after the station count");
-    if (token() != unit)
-        return QStringLiteral("unit column is not %1").arg(QString::fromStdString(unit));
-    if (gap() != 7 - unit.size())
-        return QStringLiteral("wrong gap after the unit");
-    columns.spacing = token();
-    if (gap() != numberGap(columns.spacing, 8, 6))
-        return QStringLiteral("wrong gap after the spacing");
-    columns.maxDistance = token();
-    if (pos != row.size())
-        return QStringLiteral("text after the last column");
-    if (!IsFiniteNumber(columns.length) || !IsFiniteNumber(columns.spacing) ||
-        !IsFiniteNumber(columns.maxDistance))
-        return QStringLiteral("a distance column is not a finite number");
-    if (columns.count.empty() ||
-        columns.count.find_first_not_of("0123456789") != std::string::npos ||
-        std::stoi(columns.count) < 1)
-        return QStringLiteral("the station count is not a whole number of at least 1");
-    return {};
-}
-
 // Control characters and long texts made readable for the failure report.
 QString Printable(const QString& text) {
     QString shown;
@@ -281,7 +216,6 @@ private:
     bool ActivateMain();
 
     bool Shown(ChildWindow window) const;
-    QWidget& Form(ChildWindow window) const;
     std::vector<ChildWindow> ShownWindows() const;
     std::vector<QLineEdit*> ShownBoxes() const;
     QListWidget& List() const;
@@ -369,10 +303,6 @@ bool RandomActions::Shown(ChildWindow window) const {
     return m_program->Parent().SubWindow(window)->isVisible();
 }
 
-QWidget& RandomActions::Form(ChildWindow window) const {
-    return *m_program->Parent().SubWindow(window)->widget();
-}
-
 std::vector<ChildWindow> RandomActions::ShownWindows() const {
     std::vector<ChildWindow> shown;
     for (const ChildWindow window :
@@ -386,18 +316,17 @@ std::vector<ChildWindow> RandomActions::ShownWindows() const {
 std::vector<QLineEdit*> RandomActions::ShownBoxes() const {
     std::vector<QLineEdit*> boxes;
     if (Shown(ChildWindow::GroundStationCal)) {
-        const QWidget& gs = Form(ChildWindow::GroundStationCal);
+        const QWidget& gs = m_program->Form(ChildWindow::GroundStationCal);
         for (const char* name : {"txtLineNo", "txtDistance", "txtOkError"})
             boxes.push_back(ProgramFixture::Find<QLineEdit>(gs, name));
     }
     if (Shown(ChildWindow::GpsErrorCal))
-        boxes.push_back(
-            ProgramFixture::Find<QLineEdit>(Form(ChildWindow::GpsErrorCal), "txtDistance"));
+        boxes.push_back(m_program->Find<QLineEdit>(ChildWindow::GpsErrorCal, "txtDistance"));
     return boxes;
 }
 
 QListWidget& RandomActions::List() const {
-    return *ProgramFixture::Find<QListWidget>(Form(ChildWindow::DataDisplay), "lstGPSData");
+    return *m_program->Find<QListWidget>(ChildWindow::DataDisplay, "lstGPSData");
 }
 
 std::vector<std::string> RandomActions::Rows() const {
@@ -447,7 +376,7 @@ QString RandomActions::FillEntry() {
         m_program->Parent().MenuItem(ChildWindow::GroundStationCal)->trigger();
         return QStringLiteral("show the ground station calculator from the menu");
     }
-    const QWidget& gs = Form(ChildWindow::GroundStationCal);
+    const QWidget& gs = m_program->Form(ChildWindow::GroundStationCal);
     const QString designation = Pick(5) == 0 ? RandomText() : PickFrom(kDesignations);
     const QString length = Pick(5) == 0 ? RandomText() : PickFrom(kLengths);
     const QString error = Pick(8) == 0 ? RandomText() : PickFrom(kErrors);
@@ -475,16 +404,15 @@ QString RandomActions::ClickUnit() {
         return QStringLiteral("no calculator shown");
     const ChildWindow window = PickFrom(calculators);
     const QString name = QStringLiteral("optDistance%1").arg(Pick(3));
-    QTest::mouseClick(ProgramFixture::Find<QRadioButton>(Form(window), qPrintable(name)),
-                      Qt::LeftButton);
-    return QStringLiteral("click %1 of %2").arg(name, Form(window).objectName());
+    QTest::mouseClick(m_program->Find<QRadioButton>(window, qPrintable(name)), Qt::LeftButton);
+    return QStringLiteral("click %1 of %2").arg(name, m_program->Form(window).objectName());
 }
 
 QString RandomActions::PressKey(Qt::Key key) {
     const std::vector<ChildWindow> shown = ShownWindows();
     if (shown.empty())
         return QStringLiteral("no child window shown");
-    QWidget& form = Form(PickFrom(shown));
+    QWidget& form = m_program->Form(PickFrom(shown));
     // Enter presses a focused button, and Exit would end the run.
     const QWidget* focused = QApplication::focusWidget();
     if (focused && focused->objectName() == QLatin1String("cmdExit"))
@@ -513,7 +441,7 @@ QString RandomActions::ClickCalculatorButton() {
         return QStringLiteral("no calculator shown");
     const auto [window, name] = PickFrom(buttons);
     NoteEntryInputs();
-    QTest::mouseClick(ProgramFixture::Find<QPushButton>(Form(window), name), Qt::LeftButton);
+    QTest::mouseClick(m_program->Find<QPushButton>(window, name), Qt::LeftButton);
     return QStringLiteral("click %1").arg(QLatin1String(name));
 }
 
@@ -551,7 +479,7 @@ QString RandomActions::CloseButton() {
     const std::vector<ChildWindow> shown = ShownWindows();
     if (shown.empty())
         return QStringLiteral("no child window shown");
-    QWidget& form = Form(PickFrom(shown));
+    QWidget& form = m_program->Form(PickFrom(shown));
     QTest::mouseClick(ProgramFixture::Find<QPushButton>(form, "cmdClose"), Qt::LeftButton);
     return QStringLiteral("Close of %1").arg(form.objectName());
 }
@@ -576,7 +504,7 @@ QString RandomActions::SelectRow() {
 QString RandomActions::ClearList() {
     if (!Shown(ChildWindow::DataDisplay))
         return QStringLiteral("data window hidden");
-    QWidget& form = Form(ChildWindow::DataDisplay);
+    QWidget& form = m_program->Form(ChildWindow::DataDisplay);
     if (Pick(2) == 0) {
         QTest::mouseClick(ProgramFixture::Find<QPushButton>(form, "cmdClear"), Qt::LeftButton);
         return QStringLiteral("Clear List");
@@ -601,9 +529,8 @@ QString RandomActions::Print() {
     m_printerError = Pick(4) == 0 ? QStringLiteral("The printer is out of paper.") : QString();
     m_program->printerError = m_printerError.toStdString();
     if (Shown(ChildWindow::DataDisplay) && Pick(2) == 0) {
-        QTest::mouseClick(
-            ProgramFixture::Find<QPushButton>(Form(ChildWindow::DataDisplay), "cmdPrint"),
-            Qt::LeftButton);
+        QTest::mouseClick(m_program->Find<QPushButton>(ChildWindow::DataDisplay, "cmdPrint"),
+                          Qt::LeftButton);
         return QStringLiteral("Print button") + Failing();
     }
     m_program->Parent().findChild<QAction*>(QStringLiteral("mnuFilePrint"))->trigger();
@@ -638,18 +565,16 @@ QString RandomActions::Perform(Action action) {
     case Action::DisplayButton:
         if (!Shown(ChildWindow::GroundStationCal))
             return QStringLiteral("ground station calculator hidden");
-        QTest::mouseClick(
-            ProgramFixture::Find<QPushButton>(Form(ChildWindow::GroundStationCal), "cmdDisplay"),
-            Qt::LeftButton);
+        QTest::mouseClick(m_program->Find<QPushButton>(ChildWindow::GroundStationCal, "cmdDisplay"),
+                          Qt::LeftButton);
         return QStringLiteral("Display GPS Data");
     case Action::SelectRow:
         return SelectRow();
     case Action::RemoveItem:
         if (!Shown(ChildWindow::DataDisplay))
             return QStringLiteral("data window hidden");
-        QTest::mouseClick(
-            ProgramFixture::Find<QPushButton>(Form(ChildWindow::DataDisplay), "cmdRemove"),
-            Qt::LeftButton);
+        QTest::mouseClick(m_program->Find<QPushButton>(ChildWindow::DataDisplay, "cmdRemove"),
+                          Qt::LeftButton);
         return QStringLiteral("Remove Item");
     case Action::ClearList:
         return ClearList();
@@ -685,21 +610,25 @@ QString RandomActions::CheckRowsChange(const Snapshot& before,
         if (without != before.rows)
             return QStringLiteral("rows changed besides the new entry");
         const std::string& row = rows[inserted];
-        RowColumns columns;
-        const QString problem =
-            RowProblem(row, m_entryInputs.first,
-                       UnitAbbreviation(m_entryInputs.second).value_or("?"), columns);
-        if (!problem.isEmpty())
-            return QStringLiteral("logged row %1 %2")
-                .arg(Printable(QString::fromStdString(row)), problem);
-        const QWidget& gs = Form(ChildWindow::GroundStationCal);
+        // The row of the record just stored: the designation typed, the
+        // unit selected, the numbers the calculator shows.
+        const GpsEntry& entry = m_program->Log().Entry(m_program->Log().EntryCount() - 1);
+        const QWidget& gs = m_program->Form(ChildWindow::GroundStationCal);
         const auto shows = [&gs](const char* label) {
             return ProgramFixture::Find<QLabel>(gs, label)->text().toStdString();
         };
-        if (columns.count != shows("lblNoGroundStations") ||
-            columns.spacing != shows("lblSpacing") ||
-            columns.maxDistance != shows("lblClientsSpec"))
+        if (row != FormatListRow(entry, kSeparators.decimal) ||
+            entry.lineNo != m_entryInputs.first ||
+            entry.unitAbbrev != UnitAbbreviation(m_entryInputs.second))
+            return QStringLiteral("logged row %1 is not the entry made")
+                .arg(Printable(QString::fromStdString(row)));
+        if (CountToText(entry.noGroundStations) != shows("lblNoGroundStations") ||
+            SingleToText(entry.spacing, kSeparators.decimal) != shows("lblSpacing") ||
+            SingleToText(entry.maxDistance, kSeparators.decimal) != shows("lblClientsSpec"))
             return QStringLiteral("logged row disagrees with the results shown");
+        if (entry.noGroundStations < 1 || !std::isfinite(entry.lineLength))
+            return QStringLiteral("logged row %1 holds no stations or no length")
+                .arg(Printable(QString::fromStdString(row)));
         m_loggedRows.insert(row);
         ++m_entries;
         return {};
@@ -803,14 +732,14 @@ QString RandomActions::Check(const Snapshot& before, const QString& printerError
             return QStringLiteral("row %1 was never logged").arg(i);
     }
 
-    const QWidget& gs = Form(ChildWindow::GroundStationCal);
-    const QWidget& ec = Form(ChildWindow::GpsErrorCal);
+    const QWidget& gs = m_program->Form(ChildWindow::GroundStationCal);
+    const QWidget& ec = m_program->Form(ChildWindow::GpsErrorCal);
     const QLabel* results[] = {ProgramFixture::Find<QLabel>(gs, "lblNoGroundStations"),
                                ProgramFixture::Find<QLabel>(gs, "lblSpacing"),
                                ProgramFixture::Find<QLabel>(gs, "lblClientsSpec"),
                                ProgramFixture::Find<QLabel>(ec, "lblAnswer")};
     for (const QLabel* result : results) {
-        if (!result->text().isEmpty() && !IsFiniteNumber(result->text().toStdString()))
+        if (!result->text().isEmpty() && !IsFiniteNumber(result->text()))
             return QStringLiteral("%1 shows %2")
                 .arg(result->objectName(), Printable(result->text()));
     }

@@ -204,7 +204,7 @@ void SplashAboutTest::splashTimerHandsOverOnce() {
 
     QVERIFY(!program.App().Splash());
     QVERIFY(QTest::qWaitForWindowActive(&program.Parent()));
-    auto* workspace = ProgramFixture::Find<QMdiArea>(program.Parent(), "workspace");
+    QMdiArea* workspace = &program.Workspace();
     QMdiSubWindow* stations = program.Parent().SubWindow(ChildWindow::GroundStationCal);
     QCOMPARE(workspace->activeSubWindow(), stations);
     QCOMPARE(QApplication::focusWidget(), ProgramFixture::Find<QLineEdit>(*stations, "txtLineNo"));
@@ -256,7 +256,7 @@ void SplashAboutTest::handOverWaitsForTheOpenMessage() {
     program.messages.onShow = nullptr;
     QTRY_VERIFY(!splash);
     QVERIFY(QTest::qWaitForWindowActive(&program.Parent()));
-    auto* workspace = ProgramFixture::Find<QMdiArea>(program.Parent(), "workspace");
+    QMdiArea* workspace = &program.Workspace();
     QCOMPARE(workspace->activeSubWindow(),
              program.Parent().SubWindow(ChildWindow::GroundStationCal));
     for (const ChildWindow window :

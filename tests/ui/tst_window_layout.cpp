@@ -46,7 +46,7 @@ QList<QWidget*> Windows(ProgramFixture& program) {
     QList<QWidget*> windows;
     for (const ChildWindow child :
          {ChildWindow::GroundStationCal, ChildWindow::GpsErrorCal, ChildWindow::DataDisplay})
-        windows.append(program.Parent().SubWindow(child)->widget());
+        windows.append(&program.Form(child));
     windows.append(program.App().Splash());
     program.Parent().findChild<QAction*>(QStringLiteral("mnuHelpAbout"))->trigger();
     windows.append(program.Parent().About());
@@ -142,12 +142,6 @@ QStringList MissingFrameSides(const QWidget& list) {
     return missing;
 }
 
-void TypeInto(QWidget& window, const char* box, const QString& text) {
-    auto* edit = ProgramFixture::Find<QLineEdit>(window, box);
-    edit->setFocus();
-    QTest::keyClicks(edit, text);
-}
-
 } // namespace
 
 class WindowLayoutTest : public QObject {
@@ -190,7 +184,7 @@ private Q_SLOTS:
                                 ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
                                 : 1.0;
         QCOMPARE(program.Parent().devicePixelRatioF(), scale);
-        QWidget* stations = program.Parent().SubWindow(ChildWindow::GroundStationCal)->widget();
+        QWidget* stations = &program.Form(ChildWindow::GroundStationCal);
         QCOMPARE(stations->size(), QSize(388, 463)); // 5820 x 6945 twips
         QCOMPARE(program.Parent().SubWindow(ChildWindow::DataDisplay)->pos(), QPoint(394, 212));
         const QPixmap picture = stations->grab();
@@ -228,7 +222,7 @@ private Q_SLOTS:
     void textBoxesAreAnnouncedByTheirCaptions() {
         ProgramFixture program;
         program.Start(false);
-        QWidget* stations = program.Parent().SubWindow(ChildWindow::GroundStationCal)->widget();
+        QWidget* stations = &program.Form(ChildWindow::GroundStationCal);
         const auto name = [&](const char* control) {
             return QAccessible::queryAccessibleInterface(
                        ProgramFixture::Find<QWidget>(*stations, control))
@@ -252,7 +246,7 @@ private Q_SLOTS:
     void resultBoxesAnnounceTheirResults() {
         ProgramFixture program;
         program.Start();
-        QWidget* stations = program.Parent().SubWindow(ChildWindow::GroundStationCal)->widget();
+        QWidget* stations = &program.Form(ChildWindow::GroundStationCal);
         QTest::keyClicks(ProgramFixture::Find<QLineEdit>(*stations, "txtLineNo"), "12");
         QTest::keyClicks(ProgramFixture::Find<QLineEdit>(*stations, "txtDistance"), "100");
         QTest::keyClicks(ProgramFixture::Find<QLineEdit>(*stations, "txtOkError"), "5");
@@ -340,14 +334,15 @@ private Q_SLOTS:
         program.Start();
         QWidget& window = stations ? static_cast<QWidget&>(program.Parent().GroundStationCal())
                                    : program.Parent().GpsErrorCal();
+        pellucors::test::ControlsOf controls(window);
         if (stations) {
-            TypeInto(window, "txtLineNo", QStringLiteral("L1"));
-            TypeInto(window, "txtDistance", length);
-            TypeInto(window, "txtOkError", error);
-            ProgramFixture::Find<QPushButton>(window, "cmdEnter")->click();
+            controls.Type("txtLineNo", QStringLiteral("L1"));
+            controls.Type("txtDistance", length);
+            controls.Type("txtOkError", error);
+            controls.Button("cmdEnter")->click();
         } else {
-            TypeInto(window, "txtDistance", length);
-            ProgramFixture::Find<QPushButton>(window, "cmdCalculate")->click();
+            controls.Type("txtDistance", length);
+            controls.Button("cmdCalculate")->click();
         }
         QVERIFY(program.messages.shown.empty());
         auto* result = ProgramFixture::Find<pellucors::ResultBox>(window, qPrintable(box));
@@ -486,7 +481,7 @@ private Q_SLOTS:
         QCoreApplication::processEvents(); // the splash's six seconds
         program.HandOver();
         pellucors::frmParent& parent = program.Parent();
-        auto* workspace = ProgramFixture::Find<QMdiArea>(parent, "workspace");
+        QMdiArea* workspace = &program.Workspace();
         const auto inView = [workspace](const QWidget* control) {
             return workspace->viewport()->rect().contains(
                 QRect(control->mapTo(workspace->viewport(), QPoint(0, 0)), control->size()));

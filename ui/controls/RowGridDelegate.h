@@ -6,13 +6,10 @@
 
 namespace pellucors {
 
-// Shows each GPS Data row with its columns where the list font's fixed-pitch
-// grid puts them. An ASCII row is drawn as the style draws any row; any other
-// row column by column (RowOnGrid), so that a name in a proportional fallback
-// face or with wide characters moves no column, its designation isolated so
-// that a right-to-left name reads in its own direction, and a character no
-// face can draw shows as a visible mark. Only what is drawn changes: the
-// row's text stays as stored.
+// Shows each GPS Data row with its columns on the list font's grid: an ASCII
+// row as the style draws it, any other column by column (RowOnGrid), its
+// designation isolated to read in its own direction, a character no face has
+// as a visible mark. The stored row is not changed.
 class RowGridDelegate final : public QStyledItemDelegate {
     Q_OBJECT
 public:

@@ -129,26 +129,22 @@ void frmParent::CreateChildWindows() {
     // calculator into the log: each is made after what it uses.
     m_gpsErrorCal = new frmGPS_ErrorCal(m_services.messages, m_services.separators);
     m_dataDisplay = new frmDataDisplay(m_services.messages, m_services.makePrinter);
-    m_log.emplace(m_services.messages, m_dataDisplay->GpsDataList(),
-                  m_services.separators.decimal);
-    m_groundStationCal = new frmGroundStationCal(*m_log, m_services.messages,
-                                                 m_services.separators);
-    const auto close = [this](ChildWindow window) { return [this, window] { CloseChild(window); }; };
-    connect(m_gpsErrorCal, &frmGPS_ErrorCal::CloseRequested, this, close(ChildWindow::GpsErrorCal));
-    connect(m_groundStationCal, &frmGroundStationCal::CloseRequested, this,
-            close(ChildWindow::GroundStationCal));
+    m_log.emplace(m_services.messages, m_dataDisplay->GpsDataList(), m_services.separators.decimal);
+    m_groundStationCal =
+        new frmGroundStationCal(*m_log, m_services.messages, m_services.separators);
     connect(m_groundStationCal, &frmGroundStationCal::DataDisplayToggleRequested, this,
             [this] { MenuItem(ChildWindow::DataDisplay)->trigger(); });
     connect(m_groundStationCal, &frmGroundStationCal::ShutDownRequested, this,
             &frmParent::ShutDown);
-    connect(m_dataDisplay, &frmDataDisplay::CloseRequested, this, close(ChildWindow::DataDisplay));
-    connect(m_dataDisplay, &frmDataDisplay::ListCleared, this, [this] { m_log->MarkListCleared(); });
+    connect(m_dataDisplay, &frmDataDisplay::ListCleared, this,
+            [this] { m_log->MarkListCleared(); });
     AddChild(ChildWindow::GpsErrorCal, m_gpsErrorCal);
     AddChild(ChildWindow::GroundStationCal, m_groundStationCal);
     AddChild(ChildWindow::DataDisplay, m_dataDisplay);
 }
 
-void frmParent::AddChild(ChildWindow window, QWidget* form) {
+template <typename Form> void frmParent::AddChild(ChildWindow window, Form* form) {
+    connect(form, &Form::CloseRequested, this, [this, window] { CloseChild(window); });
     // No system menu, close, minimise or maximise box: a child window is
     // hidden only by its Close button or its menu item, which keep the mark.
     auto* sub =

@@ -59,7 +59,9 @@ private:
     void CreateWorkspace();
     void CreateMenus();
     void CreateChildWindows();
-    void AddChild(ChildWindow window, QWidget* form);
+    // Puts the window in the workspace at its home position; its Close
+    // hides it and clears its mark.
+    template <typename Form> void AddChild(ChildWindow window, Form* form);
     void ShowChild(ChildWindow window);
     // Hides the window; if it had the keyboard, another shown window gets it.
     void HideChild(ChildWindow window);
