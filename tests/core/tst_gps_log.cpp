@@ -106,6 +106,8 @@ private Q_SLOTS:
 
     void designations_data();
     void designations();
+    void loggedDesignation_data();
+    void loggedDesignation();
 
     void unitOutsideRange_data();
     void unitOutsideRange();
@@ -263,8 +265,12 @@ void TestGpsLog::recordOfStatuteMileEntry() {
     LogFixture f;
     // What the calculator hands over for A1, 25 statute miles, 5 cm: the
     // typed length, spacing and max distance in kilometres...
-    f.log.AddGpsEntry("A1", {.unit = 1, .length = 25.0F, .unitName = "Statute Miles",
-                             .maxDistanceKm = 30.0F, .stationCount = 2, .spacingKm = 20.1168F});
+    f.log.AddGpsEntry("A1", {.unit = 1,
+                             .length = 25.0F,
+                             .unitName = "Statute Miles",
+                             .maxDistanceKm = 30.0F,
+                             .stationCount = 2,
+                             .spacingKm = 20.1168F});
     // ...are stored in statute miles, rounded to 2 decimals.
     const GpsEntry& entry = f.log.Entry(0);
     QCOMPARE(entry.lineNo, std::string("A1"));
@@ -310,8 +316,11 @@ void TestGpsLog::loggedValuesAreRounded() {
     LogFixture f;
     // Exact halves go to the even neighbour; 2.675f lies a hair below the
     // half and goes down.
-    f.log.AddGpsEntry("R", {.length = 0.125F, .unitName = "Kilometers", .maxDistanceKm = 2.675F,
-                            .stationCount = 1, .spacingKm = 0.375F});
+    f.log.AddGpsEntry("R", {.length = 0.125F,
+                            .unitName = "Kilometers",
+                            .maxDistanceKm = 2.675F,
+                            .stationCount = 1,
+                            .spacingKm = 0.375F});
     const GpsEntry& entry = f.log.Entry(0);
     PELLUCORS_COMPARE_EXACT(entry.lineLength, 0.12F);
     PELLUCORS_COMPARE_EXACT(entry.spacing, 0.38F);
@@ -324,11 +333,17 @@ void TestGpsLog::wideNumberColumns() {
     LogFixture f;
     // Length of exactly 8 characters: 2 spaces; a count of 5 digits: 3
     // spaces (counted up to 3); spacing of exactly 6 characters: 2 spaces.
-    f.log.AddGpsEntry("W", {.length = 12345.67F, .unitName = "Kilometers", .maxDistanceKm = 1.0F,
-                            .stationCount = 32767, .spacingKm = 1234.5F});
+    f.log.AddGpsEntry("W", {.length = 12345.67F,
+                            .unitName = "Kilometers",
+                            .maxDistanceKm = 1.0F,
+                            .stationCount = 32767,
+                            .spacingKm = 1234.5F});
     // A count of exactly 3 digits fills its column; a length of 7 gets 3.
-    f.log.AddGpsEntry("V", {.length = 1234567.0F, .unitName = "Kilometers", .maxDistanceKm = 1.0F,
-                            .stationCount = 100, .spacingKm = 123456.0F});
+    f.log.AddGpsEntry("V", {.length = 1234567.0F,
+                            .unitName = "Kilometers",
+                            .maxDistanceKm = 1.0F,
+                            .stationCount = 100,
+                            .spacingKm = 123456.0F});
     QCOMPARE(
         Visible(f.list.rows.at(1)),
         Visible(Row({{"W", 4}, {"12345.67", 2}, {"32767", 3}, {"K", 6}, {"1234.5", 2}, {"1", 0}})));
@@ -399,6 +414,35 @@ void TestGpsLog::designations() {
              std::size_t(lineNo.trimmed().size() + (lineNo.startsWith(' ') ? 1 : 0)));
 }
 
+// What breaks the row on screen or paper is logged as a blank, a character
+// at a time; everything else as typed, malformed bytes included.
+void TestGpsLog::loggedDesignation_data() {
+    QTest::addColumn<QByteArray>("typed");
+    QTest::addColumn<QByteArray>("logged");
+    const auto add = [](const char* between, bool kept) {
+        const QByteArray typed = "A" + QByteArray(between) + "1";
+        QTest::newRow(qPrintable(QByteArray(between).toHex() + (kept ? " kept" : " a blank")))
+            << typed << (kept ? typed : QByteArray("A 1"));
+    };
+    // C0, DEL and C1 controls, the direction controls and the line and
+    // paragraph separators, each range's ends...
+    for (const char* control : {"\t", "\x7F", "\xC2\x80", "\xC2\x9F", "\xD8\x9C", "\xE2\x80\x8E",
+                                "\xE2\x80\x8F", "\xE2\x80\xA8", "\xE2\x80\xA9", "\xE2\x80\xAA",
+                                "\xE2\x80\xAE", "\xE2\x81\xA6", "\xE2\x81\xA9"})
+        add(control, false);
+    // ...and their neighbours, a letter, a lone byte of malformed text.
+    for (const char* kept : {"\xC3\xBC", "\xC2\xA0", "\xD8\x9B", "\xE2\x80\x8D", "\xE2\x80\xAF",
+                             "\xE2\x81\xA5", "\xE2\x81\xAA", "\x80", "\xFF", "\xE5\x8C\x97"})
+        add(kept, true);
+    QTest::newRow("a control at the end") << QByteArray("A1\n") << QByteArray("A1 ");
+}
+
+void TestGpsLog::loggedDesignation() {
+    QFETCH(QByteArray, typed);
+    QFETCH(QByteArray, logged);
+    QCOMPARE(Visible(LoggedDesignation(ToStd(typed))), Visible(ToStd(logged)));
+}
+
 // ------------------------------------------------------ unit outside 0 to 2
 
 void TestGpsLog::unitOutsideRange_data() {
@@ -425,9 +469,12 @@ void TestGpsLog::unitOutsideRange() {
     };
     // Kilometre values as for 25 statute miles at 5 cm (no unit, so the
     // typed length stays in kilometres).
-    f.log.AddGpsEntry("A1", {.unit = static_cast<UnitIndex>(unit), .length = 40.2336F,
-                             .unitName = ToStd(unitName), .maxDistanceKm = 30.0F,
-                             .stationCount = 2, .spacingKm = 20.1168F});
+    f.log.AddGpsEntry("A1", {.unit = static_cast<UnitIndex>(unit),
+                             .length = 40.2336F,
+                             .unitName = ToStd(unitName),
+                             .maxDistanceKm = 30.0F,
+                             .stationCount = 2,
+                             .spacingKm = 20.1168F});
     QCOMPARE(f.messages.shown.size(), std::size_t{1});
     QVERIFY(IsMessage(f.messages.Last(), test::kUnitReminder));
 
@@ -492,8 +539,7 @@ void TestGpsLog::laterEntriesRefusedHoweverOften() {
     for (int attempt = 1; attempt <= 12; ++attempt) {
         f.EnterNumbered(30 + attempt);
         QCOMPARE(f.messages.shown.size(), messagesBefore + static_cast<std::size_t>(attempt));
-        QVERIFY(
-            IsMessage(f.messages.Last(), kTooManyEntries));
+        QVERIFY(IsMessage(f.messages.Last(), kTooManyEntries));
         QCOMPARE(f.list.rows, fullList);
         QCOMPARE(static_cast<int>(f.log.EntryCount()), 30);
     }

