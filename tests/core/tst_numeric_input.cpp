@@ -1,8 +1,10 @@
-// The regional check-and-read of a typed number: the value read is exactly the
+// The regional check-and-read of a typed number (the value read is exactly the
 // number the check accepted, and group separators stand only between groups
-// of three digits.
+// of three digits), and the calculators' input checks built on it.
 #include "CoreTestHelpers.h"
+#include "ExpectedMessages.h"
 
+#include "core/InputChecks.h"
 #include "core/NumericInput.h"
 
 #include <QObject>
@@ -16,10 +18,14 @@ using pellucors::test::ToStd;
 
 namespace {
 
+using Message = const test::ExpectedMessage*; // null: accepted
+
 const QByteArray kNarrowNoBreakSpace = "\xE2\x80\xAF"; // U+202F
 const QByteArray kNoBreakSpace = "\xC2\xA0";           // U+00A0
 
 } // namespace
+
+Q_DECLARE_METATYPE(Message)
 
 class TestNumericInput : public QObject {
     Q_OBJECT
@@ -28,6 +34,8 @@ private Q_SLOTS:
     void readRegionalNumber_data();
     void readRegionalNumber();
     void minusZeroReadsAsZero();
+    void inputChecks_data();
+    void inputChecks();
 
 private:
     static void AddRow(const char* name, const QByteArray& text, const QByteArray& decimal,
@@ -236,6 +244,83 @@ void TestNumericInput::minusZeroReadsAsZero() {
         const auto read = ReadRegionalNumber(text, english);
         QVERIFY2(read.has_value(), text);
         QVERIFY2(*read == 0.0, text);
+    }
+}
+
+// The calculators' checks in their order, the first that fails naming its
+// input and message; an accepted entry gives the values read.
+void TestNumericInput::inputChecks_data() {
+    using namespace pellucors::test;
+    QTest::addColumn<QByteArray>("lineNo"); // empty for the GPS error calculator's distance
+    QTest::addColumn<QByteArray>("length");
+    QTest::addColumn<QByteArray>("allowedError");
+    QTest::addColumn<bool>("unitSelected");
+    QTest::addColumn<int>("input");
+    QTest::addColumn<Message>("message");
+    QTest::addColumn<double>("value");
+    const auto station = [](const char* name, const char* line, const char* length,
+                            const char* error, bool unit, Input input, Message message,
+                            double value = 0) {
+        QTest::newRow(name) << QByteArray(line) << QByteArray(length) << QByteArray(error) << unit
+                            << int(input) << message << value;
+    };
+    station("no designation first", "", "abc", "1", false, Input::LineNumber, &kNoDesignation);
+    station("a blank designation, length abc", " ", "abc", "5", true, Input::Length,
+            &kLengthNotNumeric);
+    station("length 0", "L1", "0", "5", true, Input::Length, &kLengthNotPositive);
+    station("length 1e-50, 0 as a single", "L1", "1e-50", "5", true, Input::Length,
+            &kLengthNotPositive);
+    station("error abc", "L1", "100", "abc", true, Input::AllowedError, &kErrorNotNumeric);
+    station("error 2", "L1", "100", "2", true, Input::AllowedError, &kErrorNotAboveTwo);
+    station("error 2.00000001, 2 as a single", "L1", "100", "2.00000001", true, Input::AllowedError,
+            &kErrorNotAboveTwo);
+    station("no unit last", "L1", "100", "5", false, Input::Units, &kUnitReminder);
+    station("accepted: 1,000 km at 2.5 cm", "L1", "1,000", "2.5", true, Input::Units, nullptr,
+            1000);
+    const auto distance = [](const char* name, const char* text, bool unit, Message message,
+                             double value = 0) {
+        QTest::newRow(name) << QByteArray() << QByteArray(text) << QByteArray() << unit
+                            << int(message == &kUnitReminder ? Input::Units : Input::Distance)
+                            << message << value;
+    };
+    distance("distance abc", "abc", true, &kDistanceNotNumeric);
+    distance("distance -30", "-30", false, &kDistanceNegative);
+    distance("distance 25, no unit", "25", false, &kUnitReminder);
+    distance("accepted: distance -0, the base station", "-0", true, nullptr, 0);
+    distance("accepted: distance 25", "25", true, nullptr, 25);
+}
+
+void TestNumericInput::inputChecks() {
+    QFETCH(QByteArray, lineNo);
+    QFETCH(QByteArray, length);
+    QFETCH(QByteArray, allowedError);
+    QFETCH(bool, unitSelected);
+    QFETCH(int, input);
+    QFETCH(Message, message);
+    QFETCH(double, value);
+    const RegionalSeparators english{".", ","};
+    const auto refused = [&](const InputProblem* problem) {
+        QCOMPARE(problem != nullptr, message != nullptr);
+        if (!problem)
+            return;
+        QCOMPARE(int(problem->input), input);
+        QCOMPARE(std::string(problem->message.title), message->title);
+        QCOMPARE(std::string(problem->message.text), message->text);
+        QCOMPARE(problem->message.icon, message->icon);
+    };
+    if (lineNo.isNull()) {
+        const auto checked = CheckErrorDistance(ToStd(length), unitSelected, english);
+        refused(std::get_if<InputProblem>(&checked));
+        if (!message)
+            QCOMPARE(std::get<double>(checked), value);
+        return;
+    }
+    const auto checked =
+        CheckStationEntry(ToStd(lineNo), ToStd(length), ToStd(allowedError), unitSelected, english);
+    refused(std::get_if<InputProblem>(&checked));
+    if (!message) {
+        QCOMPARE(std::get<StationInputs>(checked).length, value);
+        QCOMPARE(std::get<StationInputs>(checked).allowedErrorCm, 2.5);
     }
 }
 

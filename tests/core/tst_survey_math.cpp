@@ -736,6 +736,15 @@ void TestSurveyMath::planStations() {
                                *plan.totalErrorCm, *plan.maxDistance,   *plan.spacing};
     for (qsizetype i = 0; i < results.size(); ++i)
         PELLUCORS_COMPARE_EXACT(planned[i], results[i]);
+    QCOMPARE(int(plan.unit), unit);
+
+    // The GPS error calculator, given the line's length, finds the same
+    // kilometres and shows the same total error.
+    GpsErrorEstimate estimate;
+    EstimateGpsError(length, static_cast<UnitIndex>(unit), messages, estimate);
+    QCOMPARE(estimate.unitName, plan.unitName);
+    PELLUCORS_COMPARE_EXACT(*estimate.distanceKm, results[0]);
+    PELLUCORS_COMPARE_EXACT(NarrowToSingle(*estimate.errorCm), results[3]);
 }
 
 // ---------------------------------------------------------- ShowUnitReminder
