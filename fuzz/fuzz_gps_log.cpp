@@ -39,8 +39,8 @@ void Enter(FuzzInput& input, GpsLog& log, test::FakeList& list, test::FakeMessag
         designationLength = input.Take<std::uint16_t>() % 8192;
     const std::string designation = input.Text(designationLength);
     const std::uint8_t unitChoice = input.Byte();
-    const UnitIndex unit =
-        unitChoice < 192 ? static_cast<UnitIndex>(unitChoice % kUnitCount) : input.Take<UnitIndex>();
+    const UnitIndex unit = unitChoice < 192 ? static_cast<UnitIndex>(unitChoice % kUnitCount)
+                                            : input.Take<UnitIndex>();
     // Any plan, also one no calculator makes.
     StationPlan plan{.unit = unit};
     plan.unitName = input.Text(input.Byte() % 16);

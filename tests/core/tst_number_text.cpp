@@ -4,8 +4,8 @@
 #include "CoreTestHelpers.h"
 
 #include "core/CheckedArithmetic.h"
-#include "core/NumberText.h"
 #include "core/Graphemes.h"
+#include "core/NumberText.h"
 
 #include <QObject>
 #include <QTest>

@@ -251,76 +251,57 @@ void TestNumericInput::minusZeroReadsAsZero() {
 // input and message; an accepted entry gives the values read.
 void TestNumericInput::inputChecks_data() {
     using namespace pellucors::test;
-    QTest::addColumn<QByteArray>("lineNo"); // empty for the GPS error calculator's distance
-    QTest::addColumn<QByteArray>("length");
-    QTest::addColumn<QByteArray>("allowedError");
+    QTest::addColumn<QByteArrayList>("typed"); // designation, length, error; or a distance
     QTest::addColumn<bool>("unitSelected");
     QTest::addColumn<int>("input");
     QTest::addColumn<Message>("message");
-    QTest::addColumn<double>("value");
-    const auto station = [](const char* name, const char* line, const char* length,
-                            const char* error, bool unit, Input input, Message message,
-                            double value = 0) {
-        QTest::newRow(name) << QByteArray(line) << QByteArray(length) << QByteArray(error) << unit
-                            << int(input) << message << value;
+    const auto add = [](const char* name, const QByteArrayList& typed, bool unit, Input input,
+                        Message message) {
+        QTest::newRow(name) << typed << unit << int(input) << message;
     };
-    station("no designation first", "", "abc", "1", false, Input::LineNumber, &kNoDesignation);
-    station("a blank designation, length abc", " ", "abc", "5", true, Input::Length,
-            &kLengthNotNumeric);
-    station("length 0", "L1", "0", "5", true, Input::Length, &kLengthNotPositive);
-    station("length 1e-50, 0 as a single", "L1", "1e-50", "5", true, Input::Length,
-            &kLengthNotPositive);
-    station("error abc", "L1", "100", "abc", true, Input::AllowedError, &kErrorNotNumeric);
-    station("error 2", "L1", "100", "2", true, Input::AllowedError, &kErrorNotAboveTwo);
-    station("error 2.00000001, 2 as a single", "L1", "100", "2.00000001", true, Input::AllowedError,
-            &kErrorNotAboveTwo);
-    station("no unit last", "L1", "100", "5", false, Input::Units, &kUnitReminder);
-    station("accepted: 1,000 km at 2.5 cm", "L1", "1,000", "2.5", true, Input::Units, nullptr,
-            1000);
-    const auto distance = [](const char* name, const char* text, bool unit, Message message,
-                             double value = 0) {
-        QTest::newRow(name) << QByteArray() << QByteArray(text) << QByteArray() << unit
-                            << int(message == &kUnitReminder ? Input::Units : Input::Distance)
-                            << message << value;
-    };
-    distance("distance abc", "abc", true, &kDistanceNotNumeric);
-    distance("distance -30", "-30", false, &kDistanceNegative);
-    distance("distance 25, no unit", "25", false, &kUnitReminder);
-    distance("accepted: distance -0, the base station", "-0", true, nullptr, 0);
-    distance("accepted: distance 25", "25", true, nullptr, 25);
+    add("no designation first", {"", "abc", "1"}, false, Input::LineNumber, &kNoDesignation);
+    add("length abc", {" ", "abc", "5"}, true, Input::Length, &kLengthNotNumeric);
+    add("length 1e-50, 0 as a single", {"L1", "1e-50", "5"}, true, Input::Length,
+        &kLengthNotPositive);
+    add("error abc", {"L1", "100", "abc"}, true, Input::AllowedError, &kErrorNotNumeric);
+    add("error 2.00000001, 2 as a single", {"L1", "100", "2.00000001"}, true, Input::AllowedError,
+        &kErrorNotAboveTwo);
+    add("no unit last", {"L1", "100", "5"}, false, Input::Units, &kUnitReminder);
+    add("accepted: 1,000 km at 2.5 cm", {"L1", "1,000", "2.5"}, true, Input::Units, nullptr);
+    add("distance abc", {"abc"}, true, Input::Distance, &kDistanceNotNumeric);
+    add("distance -30", {"-30"}, false, Input::Distance, &kDistanceNegative);
+    add("distance 25, no unit", {"25"}, false, Input::Units, &kUnitReminder);
+    add("accepted: distance 25", {"25"}, true, Input::Units, nullptr);
 }
 
 void TestNumericInput::inputChecks() {
-    QFETCH(QByteArray, lineNo);
-    QFETCH(QByteArray, length);
-    QFETCH(QByteArray, allowedError);
+    QFETCH(QByteArrayList, typed);
     QFETCH(bool, unitSelected);
     QFETCH(int, input);
     QFETCH(Message, message);
-    QFETCH(double, value);
     const RegionalSeparators english{".", ","};
-    const auto refused = [&](const InputProblem* problem) {
-        QCOMPARE(problem != nullptr, message != nullptr);
-        if (!problem)
-            return;
+    std::variant<StationInputs, InputProblem> station;
+    std::variant<double, InputProblem> distance;
+    const InputProblem* problem = nullptr;
+    if (typed.size() == 3) {
+        station = CheckStationEntry(ToStd(typed[0]), ToStd(typed[1]), ToStd(typed[2]), unitSelected,
+                                    english);
+        problem = std::get_if<InputProblem>(&station);
+    } else {
+        distance = CheckErrorDistance(ToStd(typed[0]), unitSelected, english);
+        problem = std::get_if<InputProblem>(&distance);
+    }
+    QCOMPARE(problem != nullptr, message != nullptr);
+    if (problem) {
         QCOMPARE(int(problem->input), input);
         QCOMPARE(std::string(problem->message.title), message->title);
         QCOMPARE(std::string(problem->message.text), message->text);
         QCOMPARE(problem->message.icon, message->icon);
-    };
-    if (lineNo.isNull()) {
-        const auto checked = CheckErrorDistance(ToStd(length), unitSelected, english);
-        refused(std::get_if<InputProblem>(&checked));
-        if (!message)
-            QCOMPARE(std::get<double>(checked), value);
-        return;
-    }
-    const auto checked =
-        CheckStationEntry(ToStd(lineNo), ToStd(length), ToStd(allowedError), unitSelected, english);
-    refused(std::get_if<InputProblem>(&checked));
-    if (!message) {
-        QCOMPARE(std::get<StationInputs>(checked).length, value);
-        QCOMPARE(std::get<StationInputs>(checked).allowedErrorCm, 2.5);
+    } else if (typed.size() == 3) {
+        QCOMPARE(std::get<StationInputs>(station).length, 1000.0);
+        QCOMPARE(std::get<StationInputs>(station).allowedErrorCm, 2.5);
+    } else {
+        QCOMPARE(std::get<double>(distance), 25.0);
     }
 }
 

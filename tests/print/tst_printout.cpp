@@ -149,6 +149,11 @@ void TestPrintout::page_data() {
         << kA4Driver << "20"
         << printed({heading, QString::fromUtf8("\u05e7\u05d5\u05e7\u05d5\u05e7") +
                                  "|col 13|10|col 23|1|col 29|K|col 36|10|col 44|30"});
+    QTest::newRow("a designation drawn to the end of its padding")
+        << QStringList{heading, QString::fromUtf8("\u05e7\u05d5\u05e7") + columns} << kA4Driver
+        << "20"
+        << printed({heading, QString::fromUtf8("\u05e7\u05d5\u05e7") +
+                                 "|col 10|10|col 20|1|col 26|K|col 33|10|col 41|30"});
     // The log holds what fits one sheet: 32 lines of 20 pt type under the
     // company heading do not fit a page, so the table gets smaller.
     QTest::newRow("30 entries on one sheet of a raw A4 queue")

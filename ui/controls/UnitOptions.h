@@ -19,7 +19,8 @@ class UnitOptions final : public QObject {
     Q_OBJECT
 public:
     // `frame` and `buttonTops` in twips, relative to `parent` and the frame.
-    UnitOptions(QWidget& parent, const QRect& frameTwips, const std::array<int, kUnitCount>& buttonTops);
+    UnitOptions(QWidget& parent, const QRect& frameTwips,
+                const std::array<int, kUnitCount>& buttonTops);
 
     QRadioButton* Button(UnitIndex index) const;
     bool AnySelected() const;

@@ -39,8 +39,8 @@ QListWidget* MakeList(QWidget* parent) {
 
 frmDataDisplay::frmDataDisplay(MessageService& messages, PrinterFactory makePrinter,
                                QWidget* parent)
-    : QWidget(parent), m_messages(messages),
-      m_makePrinter(std::move(makePrinter)), lstGPSData(MakeList(this)), m_rows(*lstGPSData) {
+    : QWidget(parent), m_messages(messages), m_makePrinter(std::move(makePrinter)),
+      lstGPSData(MakeList(this)), m_rows(*lstGPSData) {
     setObjectName(QStringLiteral("frmDataDisplay"));
     setWindowTitle(QStringLiteral("GPS Data"));
     setFont(SansFont(8.25));

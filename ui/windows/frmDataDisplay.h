@@ -21,8 +21,7 @@ class frmDataDisplay final : public QWidget {
 public:
     static constexpr QPoint kHomeTwips{5910, 3180};
 
-    frmDataDisplay(MessageService& messages, PrinterFactory makePrinter,
-                   QWidget* parent = nullptr);
+    frmDataDisplay(MessageService& messages, PrinterFactory makePrinter, QWidget* parent = nullptr);
 
     // The list's rows, the only copy of what was logged.
     ListService& GpsDataList() { return m_rows; }

@@ -28,8 +28,7 @@ constexpr Qt::Alignment kHeading = Qt::AlignHCenter | Qt::AlignTop;
 
 frmGroundStationCal::frmGroundStationCal(GpsLog& log, MessageService& messages,
                                          RegionalSeparators separators, QWidget* parent)
-    : QWidget(parent), m_log(log), m_messages(messages),
-      m_separators(std::move(separators)) {
+    : QWidget(parent), m_log(log), m_messages(messages), m_separators(std::move(separators)) {
     setObjectName(QStringLiteral("frmGroundStationCal"));
     setWindowTitle(QStringLiteral("GPS Data Entry"));
     setFont(SansFont(8.25));
@@ -112,10 +111,9 @@ void frmGroundStationCal::CreateControls() {
 }
 
 void frmGroundStationCal::ProcessEntry() {
-    const auto checked = CheckStationEntry(txtLineNo->text().toStdString(),
-                                           txtDistance->text().toStdString(),
-                                           txtOkError->text().toStdString(),
-                                           optDistance->AnySelected(), m_separators);
+    const auto checked = CheckStationEntry(
+        txtLineNo->text().toStdString(), txtDistance->text().toStdString(),
+        txtOkError->text().toStdString(), optDistance->AnySelected(), m_separators);
     if (const auto* problem = std::get_if<InputProblem>(&checked)) {
         if (problem->input == Input::Units) {
             optDistance->Select(0);
