@@ -257,6 +257,11 @@ void TestNumberText::displayWidth_data() {
                                          "1\xE2\x82\xAC")
                            << 4;
     QTest::newRow("a malformed byte is a cell") << QByteArray("A\xFF") << 2;
+    QTest::newRow("an accent with no letter before it takes no cell")
+        << QByteArray("\xCC\x81") << 0;
+    // Regional indicators pair up into flags, one a grapheme.
+    QTest::newRow("two flags")
+        << QByteArray("\xF0\x9F\x87\xA9\xF0\x9F\x87\xAA\xF0\x9F\x87\xAB\xF0\x9F\x87\xB7") << 2;
 }
 
 void TestNumberText::displayWidth() {

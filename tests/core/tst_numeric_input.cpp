@@ -267,7 +267,7 @@ void TestNumericInput::inputChecks_data() {
     add("error 2.00000001, 2 as a single", {"L1", "100", "2.00000001"}, true, Input::AllowedError,
         &kErrorNotAboveTwo);
     add("no unit last", {"L1", "100", "5"}, false, Input::Units, &kUnitReminder);
-    add("accepted: 1,000 km at 2.5 cm", {"L1", "1,000", "2.5"}, true, Input::Units, nullptr);
+    add("accepted: 0.5 km at 2.5 cm", {"L1", "0.5", "2.5"}, true, Input::Units, nullptr);
     add("distance abc", {"abc"}, true, Input::Distance, &kDistanceNotNumeric);
     add("distance -30", {"-30"}, false, Input::Distance, &kDistanceNegative);
     add("distance 25, no unit", {"25"}, false, Input::Units, &kUnitReminder);
@@ -298,7 +298,7 @@ void TestNumericInput::inputChecks() {
         QCOMPARE(std::string(problem->message.text), message->text);
         QCOMPARE(problem->message.icon, message->icon);
     } else if (typed.size() == 3) {
-        QCOMPARE(std::get<StationInputs>(station).length, 1000.0);
+        QCOMPARE(std::get<StationInputs>(station).length, 0.5);
         QCOMPARE(std::get<StationInputs>(station).allowedErrorCm, 2.5);
     } else {
         QCOMPARE(std::get<double>(distance), 25.0);
