@@ -50,10 +50,9 @@ void GpsLog::AddGpsEntry(const std::string& lineNo, const StationPlan& plan) {
     m_entries.at(static_cast<std::size_t>(m_entryCount)) = entry;
 
     const std::string row = FormatListRow(entry, m_decimalSeparator);
-    if (m_entryCount == kMaxEntries - 1) {
-        ShowOk(m_messages, kLastEntry);
-        AppendListRow(row, kMaxEntries - 1);
-    } else if (m_entryCount >= kMaxEntries) {
+    if (m_entryCount == kMaxEntries - 1)
+        ShowOk(m_messages, kLastEntry); // the row goes in once it is closed
+    if (m_entryCount >= kMaxEntries) {
         ShowOk(m_messages, kTooManyEntries);
         m_entryCount = kMaxEntries - 1;
     } else {
@@ -63,11 +62,8 @@ void GpsLog::AddGpsEntry(const std::string& lineNo, const StationPlan& plan) {
 }
 
 void GpsLog::AppendListRow(const std::string& row, int position) {
-    const int index = position + 1;
-    if (m_list.RowCount() < index)
-        m_list.AppendRow(row);
-    else
-        m_list.InsertRow(index, row);
+    // Where rows were removed since, the list is shorter: at its end.
+    m_list.InsertRow(std::min(position + 1, m_list.RowCount()), row);
 }
 
 } // namespace pellucors

@@ -9,8 +9,8 @@ namespace pellucors {
 // What a reader sees as one character of UTF-8 text: a letter with its
 // combining marks, an emoji with its joiners. `cells` is how many cells of the
 // fixed-pitch grid it takes, as a terminal counts them: 2 for an East Asian
-// wide or fullwidth character, 0 for joiners and variation selectors alone,
-// otherwise 1. A malformed byte is a grapheme of one cell.
+// wide or fullwidth character, 0 for joiners, variation selectors and
+// controls alone, otherwise 1. A malformed byte is a grapheme of one cell.
 struct Grapheme {
     std::size_t start; // byte offsets in the text
     std::size_t end;

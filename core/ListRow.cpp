@@ -106,15 +106,17 @@ std::string LoggedDesignation(std::string_view typed) {
     std::string logged;
     const auto* bytes = reinterpret_cast<const utf8proc_uint8_t*>(typed.data());
     for (std::size_t at = 0; at < typed.size();) {
-        utf8proc_int32_t code = -1; // a malformed byte: no character, kept
+        utf8proc_int32_t code = 0; // a malformed byte: no character, kept
         const auto length =
             utf8proc_iterate(bytes + at, static_cast<utf8proc_ssize_t>(typed.size() - at), &code);
         const std::size_t size = length < 1 ? 1 : static_cast<std::size_t>(length);
         // Control characters (C0, DEL and C1), line and paragraph
         // separators, direction marks.
-        const bool breaksTheRow = (code >= 0 && code < 0x20) || (code >= 0x7F && code <= 0x9F) ||
-                                  code == 0x2028 || code == 0x2029 ||
-                                  (code > 0 && IsDirectionControl(static_cast<char32_t>(code)));
+        const utf8proc_category_t category = utf8proc_category(code);
+        const bool breaksTheRow =
+            length > 0 &&
+            (category == UTF8PROC_CATEGORY_CC || category == UTF8PROC_CATEGORY_ZL ||
+             category == UTF8PROC_CATEGORY_ZP || IsDirectionControl(static_cast<char32_t>(code)));
         logged.append(breaksTheRow ? std::string_view(" ") : typed.substr(at, size));
         at += size;
     }

@@ -19,7 +19,9 @@ template <typename Number>
 std::string GeneralForm(Number value, int significantDigits, std::string_view decimalSeparator) {
     if (value == 0)
         return "0"; // also for -0
-    std::array<char, 64> buffer{};
+    // As long as the longest text: a double's 15 digits, its sign, point and
+    // exponent.
+    std::array<char, sizeof("-1.23456789012345e-308")> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::general, significantDigits);
     std::string text;

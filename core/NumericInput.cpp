@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -140,8 +141,7 @@ std::optional<double> ReadRegionalNumber(std::string_view text,
         canonical += std::string("e") + (negativeExponent ? "-" : "") + exponent;
 
     double value = 0.0;
-    const auto result =
-        std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
+    const auto result = std::from_chars(canonical.data(), std::to_address(canonical.end()), value);
     if (result.ec == std::errc::result_out_of_range) {
         // Out of range either way: too large is not a number we can use, too
         // small is zero for any survey purpose.
@@ -155,7 +155,7 @@ std::optional<double> ReadRegionalNumber(std::string_view text,
             return std::nullopt;
         return negative ? -0.0 : 0.0;
     }
-    if (result.ec != std::errc() || result.ptr != canonical.data() + canonical.size())
+    if (result.ec != std::errc() || result.ptr != std::to_address(canonical.end()))
         return std::nullopt;
     return value;
 }

@@ -25,8 +25,8 @@ void ConvertToKilometers(float& distance, const UnitIndex& unit, std::string& un
             // abandons it.
             distance = std::isnan(converted)
                            ? std::numeric_limits<float>::quiet_NaN()
-                           : std::copysign(std::numeric_limits<float>::infinity(),
-                                           static_cast<float>(converted > 0 ? 1 : -1));
+                           : static_cast<float>(
+                                 std::copysign(std::numeric_limits<double>::infinity(), converted));
             throw;
         }
     }

@@ -39,19 +39,15 @@ double WidestRow(const std::vector<std::string>& rows, double points,
 
 TableType TableTypeForWidth(const std::vector<std::string>& rows, const PrinterService& printer) {
     const double room = printer.PrintableWidth();
-    const double widest = WidestRow(rows, kTablePoints, printer);
-    if (widest <= room)
-        return {kTablePoints, true};
-    const auto fits = [&](double points) { return WidestRow(rows, points, printer) <= room; };
-    // Widths grow with the size: start from the proportional guess, then
-    // step to the largest size that fits.
-    double points = std::floor(kTablePoints * room / widest / kTablePointsStep) * kTablePointsStep;
-    points = std::clamp(points, kSmallestTablePoints, kTablePoints - kTablePointsStep);
-    while (points > kSmallestTablePoints && !fits(points))
+    // Down a step at a time: a face's advances need not grow in proportion to
+    // its size.
+    double points = kTablePoints;
+    bool everyRowFits = WidestRow(rows, points, printer) <= room;
+    while (!everyRowFits && points > kSmallestTablePoints) {
         points -= kTablePointsStep;
-    while (points + kTablePointsStep < kTablePoints && fits(points + kTablePointsStep))
-        points += kTablePointsStep;
-    return {points, points > kSmallestTablePoints || fits(points)};
+        everyRowFits = WidestRow(rows, points, printer) <= room;
+    }
+    return {points, everyRowFits};
 }
 
 int LinesInHeight(double height, double lineHeight) {

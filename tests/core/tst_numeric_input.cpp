@@ -160,6 +160,8 @@ void TestNumericInput::readRegionalNumber_data() {
     English("en 1000e306", "1000e306", false);
     English("en 1e-400", "1e-400", true, 0.0);
     English("en -1e-400", "-1e-400", true, 0.0);
+    // Leading zeros are no order of magnitude.
+    English("en 400 zeros, then 1e-400", QByteArray(400, '0') + "1e-400", true, 0.0);
     English("en 0e999", "0e999", true, 0.0);
     English("en huge exponent", "1e99999999999999999999", false);
     English("en huge negative exponent", "1e-99999999999999999999", true, 0.0);
