@@ -4,15 +4,17 @@
 # Usage: deps.sh run|test|bench|windows|windows-test
 set -euo pipefail
 
+# dpkg-dev: the release build takes Debian's hardening flags from its
+# dpkg-buildflags.
 run_packages=(
-    g++ cmake ninja-build pkg-config
+    g++ cmake ninja-build pkg-config dpkg-dev
     qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev libcups2-dev
     fonts-dejavu-core fonts-liberation
 )
 test_packages=(
     xvfb xdotool x11-utils xauth weston
     cups cups-client cups-filters poppler-utils
-    dpkg-dev desktop-file-utils appstream file lintian
+    desktop-file-utils appstream file lintian
     clang libclang-rt-14-dev
     shellcheck shfmt
 )
@@ -24,7 +26,7 @@ bench_packages=(xvfb binutils)
 # (NSIS, and wixl for the MSI), and wine with the Windows faces (MS Sans Serif,
 # Courier) for the tests.
 windows_packages=(
-    g++-mingw-w64-x86-64-posix dpkg-dev xz-utils perl nsis wixl
+    g++-mingw-w64-x86-64-posix xz-utils perl nsis wixl
     wine wine64 fonts-wine
 )
 windows_test_packages=(xvfb xdotool x11-utils cups cups-client poppler-utils ghostscript)
