@@ -4,8 +4,8 @@
 # Usage: deps.sh run|test|bench|windows|windows-test
 set -euo pipefail
 
-# dpkg-dev: the release build takes Debian's hardening flags from its
-# dpkg-buildflags.
+# dpkg-dev: the build takes Debian's hardening flags and the release's date
+# from its dpkg-buildflags and dpkg-parsechangelog.
 run_packages=(
     g++ cmake ninja-build pkg-config dpkg-dev
     qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev libcups2-dev
