@@ -46,8 +46,9 @@ EOF
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for library in libqt6widgets6 libqt6printsupport6 libc6; do
-    grep -q "$library" <<<"$depends" || fail "Depends lacks $library"
+# The libraries it links, and the faces its windows are laid out in.
+for package in libqt6widgets6 libqt6printsupport6 libc6 fonts-liberation fonts-dejavu-core; do
+    grep -qw "$package" <<<"$depends" || fail "Depends lacks $package"
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "1.0.0" ] || fail "version is not 1.0.0"
 # Native on Wayland where the user's system follows recommendations.
