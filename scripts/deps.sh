@@ -23,13 +23,15 @@ bench_packages=(xvfb binutils)
 
 # The Windows build: the mingw-w64 cross compiler, Debian's source of Qt to
 # build for Windows (apt-get source needs dpkg-dev), the installer builders
-# (NSIS, and wixl and msitools for the MSI, under faketime's clock), and wine
-# with the Windows faces (MS Sans Serif, Courier) for the tests.
+# (NSIS, and wixl and msitools for the MSI, under faketime's clock), Authenticode
+# signing (osslsigncode), and wine with the Windows faces (MS Sans Serif,
+# Courier) for the tests.
 windows_packages=(
-    g++-mingw-w64-x86-64-posix xz-utils perl nsis wixl msitools faketime
+    g++-mingw-w64-x86-64-posix xz-utils perl nsis wixl msitools faketime osslsigncode
     wine wine64 fonts-wine
 )
-windows_test_packages=(xvfb xdotool x11-utils cups cups-client poppler-utils ghostscript)
+# The tests also sign with a certificate of their own (openssl).
+windows_test_packages=(xvfb xdotool x11-utils cups cups-client poppler-utils ghostscript openssl)
 
 packages=("${run_packages[@]}")
 case "${1:-run}" in

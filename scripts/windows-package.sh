@@ -6,8 +6,11 @@
 # and SHA256SUMS of the three, from one program folder (OUTPUT-DIR/NAME, as
 # `cmake --install` writes it, stripped as a release is). Every date in them,
 # the PE files' time stamps too, is the release's, so that one commit packs the
-# same bytes.
-# Usage: windows-package.sh BUILD-DIR OUTPUT-DIR (windows.sh packs build-windows into itself)
+# same bytes. With PELLUCORS_SIGN_PFX and PELLUCORS_SIGN_PASSWORD set, every
+# .exe and .dll of the folder, the uninstaller, the setup program and the MSI
+# are signed (windows-sign.sh); without them it says that they are not.
+# Usage: windows-package.sh BUILD-DIR OUTPUT-DIR
+# (windows.sh packs build-windows into itself; the signing test elsewhere)
 # shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 usage="usage: windows-package.sh BUILD-DIR OUTPUT-DIR"
@@ -23,11 +26,20 @@ name=$PELLUCORS_PACKAGE
 # strip writes a PE time stamp, makensis and the zip the files' times.
 export SOURCE_DATE_EPOCH=$PELLUCORS_SOURCE_DATE_EPOCH
 
+signing=false
+if [[ -n ${PELLUCORS_SIGN_PFX:-}${PELLUCORS_SIGN_PASSWORD:-} ]]; then
+    signing=true
+else
+    echo "The packages are unsigned: PELLUCORS_SIGN_PFX and PELLUCORS_SIGN_PASSWORD sign them."
+fi
+sign() { ! $signing || bash "$here/windows-sign.sh" "$@"; }
+
 stage=$out/$name
 rm -rf "$stage"
 cmake --install "$build" --prefix "$stage" >/dev/null
 mapfile -t programs < <(find "$stage" -name '*.dll' -o -name '*.exe')
 x86_64-w64-mingw32-strip --strip-unneeded "${programs[@]}"
+sign "${programs[@]}"
 find "$stage" -exec touch -d "@$SOURCE_DATE_EPOCH" {} +
 
 # The zip: the program folder itself, in one order (its entries' DOS times
@@ -43,11 +55,14 @@ uninstall_list=$out/uninstall-files.nsh
     (cd "$stage" && find . -type f | LC_ALL=C sort) | sed 's|^\./||; s|/|\\|g; s|.*|Delete "$INSTDIR\\&"|'
     (cd "$stage" && find . -mindepth 1 -type d | LC_ALL=C sort -r) | sed 's|^\./||; s|/|\\|g; s|.*|RMDir "$INSTDIR\\&"|'
 } >"$uninstall_list"
-makensis -V2 -NOCD -DVERSION="$PELLUCORS_VERSION" -DVENDOR="$PELLUCORS_VENDOR" \
+nsis_sign=()
+! $signing || nsis_sign=(-DSIGN_SCRIPT="$here/windows-sign.sh")
+makensis -V2 -NOCD "${nsis_sign[@]}" -DVERSION="$PELLUCORS_VERSION" -DVENDOR="$PELLUCORS_VENDOR" \
     -DUPGRADE_CODE="$PELLUCORS_UPGRADE_CODE" -DPROGRAM_DIR="$stage" \
     -DICON="$here/../resources/pellucors.ico" -DUNINSTALL_LIST="$uninstall_list" \
     -DOUTFILE="$out/$name-setup.exe" "$here/../resources/windows/pellucors.nsi"
 bash "$here/windows-msi.sh" "$build/package-facts.sh" "$stage" "$out/$name.msi"
+sign "$out/$name.msi"
 
 packages=("$name-setup.exe" "$name.msi" "$name.zip")
 (cd "$out" && sha256sum "${packages[@]}" >SHA256SUMS)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Pellucors for 64-bit Windows on Debian 12 and packs it, in
 # build-windows/, as a setup program, an MSI and a zip, with their SHA256SUMS
-# (scripts/windows-package.sh).
+# (scripts/windows-package.sh; signed where PELLUCORS_SIGN_PFX and
+# PELLUCORS_SIGN_PASSWORD say with what).
 # The first run builds Qt for Windows from Debian's own source into a cache
 # (scripts/cross-qt.sh); later runs reuse it and rebuild only what changed.
 # Usage, as root: windows.sh [test]
