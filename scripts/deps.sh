@@ -30,8 +30,10 @@ windows_packages=(
     g++-mingw-w64-x86-64-posix xz-utils perl nsis wixl msitools faketime osslsigncode
     wine wine64 fonts-wine
 )
-# The tests also sign with a certificate of their own (openssl).
-windows_test_packages=(xvfb xdotool x11-utils cups cups-client poppler-utils ghostscript openssl)
+# The tests also sign with a certificate of their own (openssl) and rebuild
+# the packages under another locale (made from locales' sources).
+windows_test_packages=(xvfb xdotool x11-utils cups cups-client poppler-utils ghostscript
+    openssl locales)
 
 packages=("${run_packages[@]}")
 case "${1:-run}" in
