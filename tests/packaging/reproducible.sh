@@ -28,18 +28,18 @@ second=$work/second/pellucors
 git clone -q "$first" "$second"
 mkdir "$work/locale"
 localedef -i de_DE -f UTF-8 "$work/locale/de_DE.UTF-8"
-export LOCPATH=$work/locale LC_ALL=de_DE.UTF-8
-[[ $(locale decimal_point) == , ]] || fail "no de_DE.UTF-8 locale"
-umask 002
-(cd "$second" && cmake --workflow --preset deb && bash scripts/windows.sh) >"$work/build.log" 2>&1 ||
-    fail "the second build: $(tail -n 40 "$work/build.log")"
+german=(env LOCPATH="$work/locale" LC_ALL=de_DE.UTF-8)
+[[ $("${german[@]}" locale decimal_point) == , ]] || fail "no de_DE.UTF-8 locale"
+(cd "$second" && umask 002 && "${german[@]}" bash -c 'cmake --workflow --preset deb && bash scripts/windows.sh') \
+    >"$work/build.log" 2>&1 || fail "the second build: $(tail -n 40 "$work/build.log")"
 
+status=0
 for sum in "${sums[@]}"; do
-    folder=${sum%/SHA256SUMS}
+    folder=${sum#"$first"/}
     for tree in "$first" "$second"; do
-        (cd "$tree/${folder#"$first"/}" && sha256sum --quiet -c "$sum") ||
-            fail "$tree/${folder#"$first"/}: other packages than $sum lists (diffoscope shows how they differ)"
+        (cd "$tree/${folder%/SHA256SUMS}" && sha256sum --quiet -c "$sum") || status=1
     done
 done
+((status == 0)) || fail "the packages that FAILED above are not those of the first build (the second is in $second; diffoscope shows how they differ)"
 rm -rf "$work"
-echo "PASS: the .deb, the setup program, the MSI and the zip rebuilt bit for bit in $second"
+echo "PASS: the .deb, the setup program, the MSI and the zip rebuilt bit for bit in a second folder"
