@@ -4,15 +4,17 @@
 # Usage: deps.sh run|test|bench|windows|windows-test
 set -euo pipefail
 
+# dpkg-dev: the build takes Debian's hardening flags and the release's date
+# from its dpkg-buildflags and dpkg-parsechangelog.
 run_packages=(
-    g++ cmake ninja-build pkg-config
+    g++ cmake ninja-build pkg-config dpkg-dev
     qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev libcups2-dev libutf8proc-dev
     fonts-dejavu-core fonts-liberation
 )
 test_packages=(
     xvfb xdotool x11-utils xauth weston
     cups cups-client cups-filters poppler-utils fonts-wqy-microhei
-    dpkg-dev desktop-file-utils appstream file lintian
+    desktop-file-utils appstream file lintian
     clang libclang-rt-14-dev
     shellcheck shfmt
 )
@@ -21,13 +23,17 @@ bench_packages=(xvfb binutils)
 
 # The Windows build: the mingw-w64 cross compiler, Debian's source of Qt to
 # build for Windows (apt-get source needs dpkg-dev), the installer builders
-# (NSIS, and wixl for the MSI), and wine with the Windows faces (MS Sans Serif,
+# (NSIS, and wixl and msitools for the MSI, under faketime's clock), Authenticode
+# signing (osslsigncode), and wine with the Windows faces (MS Sans Serif,
 # Courier) for the tests.
 windows_packages=(
-    g++-mingw-w64-x86-64-posix dpkg-dev xz-utils perl nsis wixl
+    g++-mingw-w64-x86-64-posix xz-utils perl nsis wixl msitools faketime osslsigncode
     wine wine64 fonts-wine
 )
-windows_test_packages=(xvfb xdotool x11-utils cups cups-client poppler-utils ghostscript)
+# The tests also sign with a certificate of their own (openssl) and rebuild
+# the packages under another locale (made from locales' sources).
+windows_test_packages=(xvfb xdotool x11-utils cups cups-client poppler-utils ghostscript
+    openssl locales)
 
 packages=("${run_packages[@]}")
 case "${1:-run}" in

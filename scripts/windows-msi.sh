@@ -57,6 +57,18 @@ components() {
     for ((i = 1; i <= count; i++)); do echo "<ComponentRef Id=\"c$i\"/>"; done
     echo '</ComponentGroup></Fragment></Wix>'
 } >"$work/files.wxs"
-wixl -a x64 -o "$output" -D Version="$PELLUCORS_VERSION" -D Vendor="$PELLUCORS_VENDOR" \
+# wixl dates the package's summary with the clock and gives it a random
+# package code: here the clock stands at the release's date, and the code is
+# made from the package itself, so that one commit makes one MSI and another
+# package has another code.
+release_clock=(env TZ=UTC faketime "$(date -u -d "@$PELLUCORS_SOURCE_DATE_EPOCH" '+%F %T')")
+"${release_clock[@]}" wixl -a x64 -o "$output" -D Version="$PELLUCORS_VERSION" -D Vendor="$PELLUCORS_VENDOR" \
     -D UpgradeCode="$PELLUCORS_UPGRADE_CODE" -D ProductCode="$PELLUCORS_PRODUCT_CODE" \
     -D Icon=pellucors.ico "$work/pellucors.wxs" "$work/files.wxs"
+summary() { msiinfo suminfo "$output" | sed -n "s/^$1: //p"; }
+package_code() {
+    "${release_clock[@]}" msibuild "$output" -s "$(summary Subject)" "$(summary Author)" "$(summary Template)" "{$1}"
+}
+package_code 00000000-0000-0000-0000-000000000000
+hash=$(sha256sum "$output" | tr a-f A-F)
+package_code "${hash:0:8}-${hash:8:4}-${hash:12:4}-${hash:16:4}-${hash:20:12}"

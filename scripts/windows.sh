@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
-# Builds Pellucors for 64-bit Windows on Debian 12 and writes, in build-windows/:
-#   pellucors-<version>-windows-x64-setup.exe  the installer (per machine, under
-#                                              Program Files; /S installs silently)
-#   pellucors-<version>-windows-x64.msi        the same, as a Windows Installer
-#                                              package for central deployment
-#   pellucors-<version>-windows-x64.zip        the same program, runnable from
-#                                              any folder
+# Builds Pellucors for 64-bit Windows on Debian 12 and packs it, in
+# build-windows/, as a setup program, an MSI and a zip, with their SHA256SUMS
+# (scripts/windows-package.sh; signed where PELLUCORS_SIGN_PFX and
+# PELLUCORS_SIGN_PASSWORD say with what).
 # The first run builds Qt for Windows from Debian's own source into a cache
 # (scripts/cross-qt.sh); later runs reuse it and rebuild only what changed.
 # Usage, as root: windows.sh [test]
@@ -37,41 +34,7 @@ if [[ $preset == windows-test ]]; then
     cmake --build --preset test --target pellucors_grab pellucors_workspace_check print_driver
 fi
 cmake --workflow --preset "$preset"
-build="build-windows"
-# shellcheck source=/dev/null # the package facts, written by the configure step
-source "$build/package-facts.sh"
-name=$PELLUCORS_PACKAGE
-
-# The program folder, stripped of symbols as a release is.
-stage=$build/$name
-rm -rf "$stage"
-cmake --install "$build" --prefix "$stage" >/dev/null
-find "$stage" \( -name '*.dll' -o -name '*.exe' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
-
-# The zip: the program folder itself, with every file dated at the version's
-# changelog entry so that the same sources give the same archive.
-stamp=$(sed -n '0,/^ -- .*>  /s/^ -- .*>  //p' resources/changelog)
-find "$stage" -exec touch -d "$stamp" {} +
-rm -f "$build/$name.zip"
-(cd "$build" && find "$name" -type f | LC_ALL=C sort >files.txt &&
-    cmake -E tar cf "$name.zip" --format=zip --files-from=files.txt)
-
-# The installer: the uninstaller removes exactly the files put there.
-uninstall_list=$build/uninstall-files.nsh
-# shellcheck disable=SC2016 # $INSTDIR is NSIS's own variable, written as it stands
-{
-    (cd "$stage" && find . -type f | LC_ALL=C sort) | sed 's|^\./||; s|/|\\|g; s|.*|Delete "$INSTDIR\\&"|'
-    (cd "$stage" && find . -mindepth 1 -type d | LC_ALL=C sort -r) | sed 's|^\./||; s|/|\\|g; s|.*|RMDir "$INSTDIR\\&"|'
-} >"$uninstall_list"
-makensis -V2 -NOCD -DVERSION="$PELLUCORS_VERSION" -DVENDOR="$PELLUCORS_VENDOR" \
-    -DUPGRADE_CODE="$PELLUCORS_UPGRADE_CODE" -DPROGRAM_DIR="$PWD/$stage" \
-    -DICON="$PWD/resources/pellucors.ico" -DUNINSTALL_LIST="$PWD/$uninstall_list" \
-    -DOUTFILE="$PWD/$build/$name-setup.exe" resources/windows/pellucors.nsi
-bash scripts/windows-msi.sh "$build/package-facts.sh" "$stage" "$build/$name.msi"
-
-echo "wrote $build/$name-setup.exe ($(du -k "$build/$name-setup.exe" | cut -f1) KiB)"
-echo "wrote $build/$name.msi ($(du -k "$build/$name.msi" | cut -f1) KiB)"
-echo "wrote $build/$name.zip ($(du -k "$build/$name.zip" | cut -f1) KiB)"
+bash scripts/windows-package.sh build-windows build-windows
 
 if [[ $preset == windows-test ]]; then
     ctest --preset windows-test

@@ -6,6 +6,8 @@
 ; where UNINSTALL_LIST holds a Delete line for each installed file and an
 ; RMDir line for each folder, deepest first, and UPGRADE_CODE is the MSI's;
 ; the version, vendor and upgrade code come from the top CMakeLists.txt.
+; With -DSIGN_SCRIPT=scripts/windows-sign.sh the uninstaller is signed before
+; it goes into the setup program, and the setup program once it is written.
 
 Unicode true
 ; A 64-bit installer: it runs where the 64-bit program runs, and writes the
@@ -14,6 +16,11 @@ Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 ManifestDPIAware true
+
+!ifdef SIGN_SCRIPT
+    !uninstfinalize 'bash "${SIGN_SCRIPT}" "%1"' = 0
+    !finalize 'bash "${SIGN_SCRIPT}" "%1"' = 0
+!endif
 
 !define PRODUCT "Pellucors"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"

@@ -2,8 +2,8 @@
 # Builds the .deb from a finished build folder, unpacks it into a scratch root
 # and checks what a user's system would receive: the program, its menu entry,
 # icons, software-centre data, copyright, changelog and manual page, all
-# valid, dependencies worked out from the linked libraries, and nothing that
-# Debian's package checker objects to.
+# valid, the program hardened, dependencies worked out from the linked
+# libraries, and nothing that Debian's package checker objects to.
 # Usage: package_test.sh BUILD-DIR
 # shellcheck source-path=SCRIPTDIR
 set -euo pipefail
@@ -33,10 +33,22 @@ for file in \
 done
 [ -x "$scratch/root/usr/bin/pellucors" ] || fail "pellucors is not executable"
 
+# Hardened as Debian's own programs are: what the loader and libc see of it.
+program=$(readelf -dlW "$scratch/root/usr/bin/pellucors" && nm -D "$scratch/root/usr/bin/pellucors")
+while IFS='|' read -r hardening pattern; do
+    grep -Eq "$pattern" <<<"$program" || fail "the packaged program has no $hardening"
+done <<'EOF'
+RELRO|GNU_RELRO
+BIND_NOW|\(FLAGS\) +BIND_NOW
+stack protector|U __stack_chk_fail@
+fortified calls|U __[a-z]+_chk@
+EOF
+
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for library in libqt6widgets6 libqt6printsupport6 libc6; do
-    grep -q "$library" <<<"$depends" || fail "Depends lacks $library"
+# The libraries it links, and the faces its windows are laid out in.
+for package in libqt6widgets6 libqt6printsupport6 libc6 fonts-liberation fonts-dejavu-core; do
+    grep -qw "$package" <<<"$depends" || fail "Depends lacks $package"
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "1.0.0" ] || fail "version is not 1.0.0"
 # Native on Wayland where the user's system follows recommendations.
