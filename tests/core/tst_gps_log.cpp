@@ -435,6 +435,8 @@ void TestGpsLog::loggedDesignation_data() {
                              "\xE2\x81\xA5", "\xE2\x81\xAA", "\x80", "\xFF", "\xE5\x8C\x97"})
         add(kept, true);
     QTest::newRow("a control at the end") << QByteArray("A1\n") << QByteArray("A1 ");
+    QTest::newRow("a control after a malformed byte")
+        << QByteArray("A\xFF\t1") << QByteArray("A\xFF 1");
 }
 
 void TestGpsLog::loggedDesignation() {

@@ -274,6 +274,7 @@ void TestNumericInput::inputChecks_data() {
     add("distance -30", {"-30"}, false, Input::Distance, &kDistanceNegative);
     add("distance 25, no unit", {"25"}, false, Input::Units, &kUnitReminder);
     add("accepted: distance 25", {"25"}, true, Input::Units, nullptr);
+    add("accepted: distance 0, the base station", {"0"}, true, Input::Units, nullptr);
 }
 
 void TestNumericInput::inputChecks() {
@@ -303,7 +304,7 @@ void TestNumericInput::inputChecks() {
         QCOMPARE(std::get<StationInputs>(station).length, 0.5);
         QCOMPARE(std::get<StationInputs>(station).allowedErrorCm, 2.5);
     } else {
-        QCOMPARE(std::get<double>(distance), 25.0);
+        QCOMPARE(std::get<double>(distance), typed[0].toDouble());
     }
 }
 
