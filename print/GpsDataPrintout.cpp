@@ -53,7 +53,9 @@ void PrintGpsData(const ListService& rows, PrinterService& printer) {
     int linesLeft = LinesInHeight(printer.PrintableHeight() - headingBlock, lineHeight) - 1;
     std::vector<PrintedLine> headingRow; // the list's first row, once printed
     for (std::size_t row = 0; row < table.size(); ++row) {
-        const std::vector<PrintedLine> lines = RowLines(table[row], type.points, printer);
+        const std::vector<PrintedLine> lines =
+            type.everyRowFits ? std::vector<PrintedLine>{RowLine(table[row], type.points, printer)}
+                              : RowLines(table[row], type.points, printer);
         for (const PrintedLine& line : lines) {
             if (linesLeft-- <= 0) {
                 printer.NewPage();

@@ -8,8 +8,6 @@
 
 namespace pellucors {
 
-namespace {
-// The row on one line, whatever its width.
 PrintedLine RowLine(const std::string& row, double points, const PrinterService& printer) {
     if (IsAscii(row))
         return {{row, kIndentCells}};
@@ -20,6 +18,8 @@ PrintedLine RowLine(const std::string& row, double points, const PrinterService&
         text.cell += kIndentCells;
     return texts;
 }
+
+namespace {
 
 double LineWidth(const PrintedLine& line, double points, const PrinterService& printer) {
     double width = 0.0;

@@ -48,6 +48,9 @@ TableType TableTypeForWidth(const std::vector<std::string>& rows, const PrinterS
 TableType TableTypeForPage(const std::vector<std::string>& rows, double above,
                            const PrinterService& printer);
 
+// `row` on one printed line at `points`, whatever its width.
+PrintedLine RowLine(const std::string& row, double points, const PrinterService& printer);
+
 // The printed lines of `row` at `points`: an ASCII row as one text, any other
 // column by column on the grid (RowOnGrid). A row too wide is broken after
 // the last grapheme that fits (at least one a line) and continues under its

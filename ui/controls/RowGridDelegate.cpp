@@ -49,12 +49,12 @@ std::vector<RowGridDelegate::PlacedText> RowGridDelegate::Placed(const QString& 
 
 void RowGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                             const QModelIndex& index) const {
-    QStyleOptionViewItem item(option);
-    initStyleOption(&item, index);
-    if (IsAsciiRow(item.text)) {
+    if (IsAsciiRow(index.data(Qt::DisplayRole).toString())) {
         QStyledItemDelegate::paint(painter, option, index);
         return;
     }
+    QStyleOptionViewItem item(option);
+    initStyleOption(&item, index);
     QStyle* style = StyleOf(item);
     const QRect textArea = style->subElementRect(QStyle::SE_ItemViewItemText, &item, item.widget)
                                .adjusted(TextMargin(item), 0, -TextMargin(item), 0);
@@ -80,10 +80,10 @@ void RowGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
 QSize RowGridDelegate::sizeHint(const QStyleOptionViewItem& option,
                                 const QModelIndex& index) const {
     QSize hint = QStyledItemDelegate::sizeHint(option, index);
+    if (IsAsciiRow(index.data(Qt::DisplayRole).toString()))
+        return hint;
     QStyleOptionViewItem item(option);
     initStyleOption(&item, index);
-    if (IsAsciiRow(item.text))
-        return hint;
     const QFontMetricsF metrics(item.font);
     qreal end = 0;
     for (const PlacedText& piece : Placed(item.text, item.font))

@@ -46,8 +46,10 @@ WholeRowList::WholeRowList(QWidget* parent)
 }
 
 bool WholeRowList::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ZOrderChange && watched != m_frameAbove)
-        KeepFrameAbove();
+    // Put back under the frame, the scroll bar's strip alone is drawn again,
+    // not the whole list under a raised frame.
+    if (event->type() == QEvent::ZOrderChange && children().constLast() != m_frameAbove)
+        static_cast<QWidget*>(watched)->stackUnder(m_frameAbove);
     return QListWidget::eventFilter(watched, event);
 }
 
