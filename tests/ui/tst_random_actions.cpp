@@ -31,7 +31,6 @@
 #include <cmath>
 #include <deque>
 #include <random>
-#include <regex>
 #include <set>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -668,12 +667,13 @@ QString RandomActions::CheckPrint(const Snapshot& before, const QString& printer
     // journal parts the texts of a line with bars and column moves (a row
     // that is not ASCII goes out column by column); only the characters
     // other than blanks, and their order, count here.
-    static const std::regex columnMove("\\|col [0-9]+\\|");
-    const auto characters = [](const std::string& text) {
-        std::string kept = std::regex_replace(text, columnMove, "");
-        std::erase(kept, '|');
-        std::erase(kept, ' ');
-        return kept;
+    const auto characters = [](std::string text) {
+        for (std::size_t move = text.find("|col "); move != std::string::npos;
+             move = text.find("|col ", move))
+            text.erase(move, text.find('|', move + 1) - move);
+        std::erase(text, '|');
+        std::erase(text, ' ');
+        return text;
     };
     std::vector<std::string> printed;
     for (std::size_t i = before.journal; i < journal.size(); ++i) {
