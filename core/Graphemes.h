@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -18,6 +19,15 @@ struct Grapheme {
 };
 
 std::vector<Grapheme> Graphemes(std::string_view text);
+
+// The code point that starts at byte `at` of `text` and the bytes it takes;
+// a malformed byte is one byte, code -1.
+struct CodePoint {
+    std::int32_t code;
+    std::size_t size;
+};
+
+CodePoint CodePointAt(std::string_view text, std::size_t at);
 
 // Whether `text` is ASCII: one cell a character, and on one grid by itself
 // in any fixed-pitch face.

@@ -104,21 +104,18 @@ bool IsDirectionControl(char32_t code) {
 
 std::string LoggedDesignation(std::string_view typed) {
     std::string logged;
-    const auto* bytes = reinterpret_cast<const utf8proc_uint8_t*>(typed.data());
     for (std::size_t at = 0; at < typed.size();) {
-        utf8proc_int32_t code = 0; // a malformed byte: no character, kept
-        const auto length =
-            utf8proc_iterate(bytes + at, static_cast<utf8proc_ssize_t>(typed.size() - at), &code);
-        const std::size_t size = length < 1 ? 1 : static_cast<std::size_t>(length);
+        const CodePoint point = CodePointAt(typed, at); // a malformed byte is kept
         // Control characters (C0, DEL and C1), line and paragraph
         // separators, direction marks.
-        const utf8proc_category_t category = utf8proc_category(code);
+        const utf8proc_category_t category = utf8proc_category(point.code);
         const bool breaksTheRow =
-            length > 0 &&
+            point.code >= 0 &&
             (category == UTF8PROC_CATEGORY_CC || category == UTF8PROC_CATEGORY_ZL ||
-             category == UTF8PROC_CATEGORY_ZP || IsDirectionControl(static_cast<char32_t>(code)));
-        logged.append(breaksTheRow ? std::string_view(" ") : typed.substr(at, size));
-        at += size;
+             category == UTF8PROC_CATEGORY_ZP ||
+             IsDirectionControl(static_cast<char32_t>(point.code)));
+        logged.append(breaksTheRow ? std::string_view(" ") : typed.substr(at, point.size));
+        at += point.size;
     }
     return logged;
 }
